@@ -1,0 +1,10 @@
+#include "platform/file_size.h"
+
+#include <sys/stat.h>
+
+qint64 FileSize(const QString& path) {
+    struct stat info {};
+    if (path.isEmpty() || stat(path.toUtf8().constData(), &info) != 0) return -1;
+    if (S_ISDIR(info.st_mode)) return -2;
+    return static_cast<qint64>(info.st_size);
+}

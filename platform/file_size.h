@@ -1,0 +1,7 @@
+#pragma once
+#include <QtGlobal>
+#include <QString>
+
+// Size of the file in bytes, -1 when nothing exists at the path,
+// -2 when the path is a folder.
+qint64 FileSize(const QString& path);

@@ -1,0 +1,4 @@
+#pragma once
+
+// Ends the process at once with the status, after flushing the standard streams.
+[[noreturn]] void EndProcess(int status);

@@ -1,0 +1,5 @@
+#pragma once
+#include <QString>
+
+// Folder of the running executable, ending in "/".
+QString ProgramFolder();

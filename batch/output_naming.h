@@ -15,3 +15,5 @@ QString ExpandPlaceholder(const QString& text, const QString& placeholder);
 // What follows the last "." of a file name, by the naming rules; may be empty.
 QString ExtensionPart(const QString& name);
 QString StripExtension(const QString& name);
+// Everything up to and including the last "\\" or "/"; empty when there is none.
+QString PathPart(const QString& name);

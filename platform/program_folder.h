@@ -3,3 +3,5 @@
 
 // Folder of the running executable, ending in "/".
 QString ProgramFolder();
+// Full path of the running executable.
+QString ProgramPath();

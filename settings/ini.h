@@ -48,11 +48,18 @@ int8_t IniReadByte(const IniDocument& d, const QString& group, const QString& ke
 float IniReadFloat(const IniDocument& d, const QString& group, const QString& key,
                    float fallback);
 
-// The reading rules on their own, locale-free.
+// The reading rules on their own, locale-free. AtoiLike saturates at the
+// 32-bit range instead of overflowing; AtofLike also knows the three words.
 int32_t AtoiLike(const QString& text);
 double AtofLike(const QString& text);
+// The text without leading and trailing blanks and tabs.
+QString TrimBlanks(const QString& text);
+// Equality of names without regard to ASCII letter case.
+bool SameNameIgnoringCase(const QString& a, const QString& b);
 
 // Writing: a byte-order mark then CR LF, "key = value" lines, CR LF line ends.
+// A line break inside a name or value is dropped, since it would end the line
+// and let the rest be read back as a line of its own.
 struct IniWriter {
     QByteArray bytes;
 };

@@ -16,3 +16,10 @@ inline constexpr const char* SupportMailAddress = "mailto:support@tolvane.exampl
 inline constexpr const char* UninstallPageAddress = "https://www.tolvane.example/uninstall/";
 inline constexpr const char* ConverterSearchAddress = "https://www.tolvane.example/search/";
 inline constexpr const char* UpdateHost = "www.tolvane.example";
+
+#include <QString>
+
+// The dotted version text: 230 gives "2.3", 231 gives "2.3.1".
+QString VersionText(int version);
+// The title, one blank and the dotted version.
+QString TitleWithVersion(const QString& title, int version);

@@ -1,0 +1,3 @@
+#include "engine/flip.h"
+
+void FlipImage(FIBITMAP* /*image*/) {}

@@ -1,0 +1,5 @@
+#pragma once
+#include <FreeImage.h>
+
+// Mirrors the image in place on the axes the settings name. Does nothing yet.
+void FlipImage(FIBITMAP* image);

@@ -1,0 +1,172 @@
+#include "engine/pipeline.h"
+
+#include <FreeImage.h>
+#include <IL/il.h>
+#include <IL/ilu.h>
+#include <new>
+
+#include "batch/job.h"
+#include "batch/output_naming.h"
+#include "engine/adjust_colours.h"
+#include "engine/colour_depth.h"
+#include "engine/devil_errors.h"
+#include "engine/flip.h"
+#include "engine/frame.h"
+#include "engine/greyscale.h"
+#include "engine/png_header.h"
+#include "engine/psd_output.h"
+#include "engine/resize.h"
+#include "engine/rotate.h"
+#include "engine/threshold.h"
+#include "engine/tone_map.h"
+#include "engine/watermark.h"
+#include "platform/file_head.h"
+#include "platform/file_ops.h"
+
+// The raw-bits export copies FreeImage's rows as they are; they are the BGRA
+// bytes DevIL is told to expect only when the library keeps blue first.
+static_assert(FI_RGBA_RED == 2 && FI_RGBA_GREEN == 1 && FI_RGBA_BLUE == 0 && FI_RGBA_ALPHA == 3,
+              "FreeImage must store pixels as BGRA");
+
+namespace {
+int Width(FIBITMAP* image) { return static_cast<int>(FreeImage_GetWidth(image)); }
+int Height(FIBITMAP* image) { return static_cast<int>(FreeImage_GetHeight(image)); }
+
+// Bottom-up BGRA rows of a 32-bit image, 4 × width bytes each; null when
+// memory runs out.
+unsigned char* ExportPixels(FIBITMAP* image) {
+    const int width = Width(image);
+    const int height = Height(image);
+    const size_t pitch = static_cast<size_t>(width) * 4;
+    auto* pixels = new (std::nothrow) unsigned char[pitch * static_cast<size_t>(height)];
+    if (pixels)
+        FreeImage_ConvertToRawBits(pixels, image, static_cast<int>(pitch), 32, FI_RGBA_RED_MASK, FI_RGBA_GREEN_MASK,
+                                   FI_RGBA_BLUE_MASK, FALSE);
+    return pixels;
+}
+
+// Hands the pixels to a new bound DevIL image; the image name is 0 on failure.
+ILuint MakeDevilImage(const unsigned char* pixels, int width, int height) {
+    ClearDevilErrors();
+    ilEnable(IL_FILE_OVERWRITE);
+    ILuint name = 0;
+    ilGenImages(1, &name);
+    ilBindImage(name);
+    const ILint depth = ilGetInteger(IL_IMAGE_DEPTH);
+    const bool made = ilTexImage(static_cast<ILuint>(width), static_cast<ILuint>(height),
+                                 static_cast<ILuint>(depth), 4, IL_BGRA, IL_UNSIGNED_BYTE,
+                                 const_cast<unsigned char*>(pixels)) == IL_TRUE;
+    if (made && ClearDevilErrors()) {
+        iluBuildMipmaps();
+        if (ClearDevilErrors()) return name;
+    }
+    ilDeleteImages(1, &name);
+    ClearDevilErrors();
+    return 0;
+}
+
+// From the last stage's image to the PSD at its final name. Takes the image.
+ConvertError WriteImage(FIBITMAP* image) {
+    if (!FitsPsdLimits(Width(image), Height(image))) {
+        FreeImage_Unload(image);
+        return ConvertError::TooLarge;
+    }
+    // DevIL is given 32-bit pixels whatever depth the output format asked for.
+    if (FreeImage_GetImageType(image) != FIT_BITMAP || FreeImage_GetBPP(image) != 32) {
+        FIBITMAP* wide = FreeImage_ConvertTo32Bits(image);
+        FreeImage_Unload(image);
+        image = wide;
+        if (!image) return ConvertError::StageFailed;
+    }
+    const int width = Width(image);
+    const int height = Height(image);
+    unsigned char* pixels = ExportPixels(image);
+    FreeImage_Unload(image);
+    if (!pixels) return ConvertError::OutOfMemory;
+    const ILuint name = MakeDevilImage(pixels, width, height);
+    delete[] pixels;
+    if (name == 0) return ConvertError::WriterFailed;
+
+    ConversionJobRecord& job = ConversionJob;
+    job.imageWidth = width;
+    job.imageHeight = height;
+    job.finalOutputPath = BuildOutputPath();
+    job.tempOutputPath = BuildTempPath();
+    ConvertError result = SaveBoundImageAsPsd(job.tempOutputPath);
+    ilDeleteImages(1, &name);
+    ClearDevilErrors();
+    if (result != ConvertError::None) return result;
+    // Only a complete file takes the final name, in one step, so an existing
+    // output survives every failure before this point.
+    if (!ReplaceFile(job.tempOutputPath, job.finalOutputPath)) {
+        DeleteFileForced(job.tempOutputPath);
+        return ConvertError::CannotReplace;
+    }
+    return ConvertError::None;
+}
+
+ConvertError ConvertFile() {
+    ConversionJobRecord& job = ConversionJob;
+    job.sourceBitDepth = 0;
+    // The header tells the size, so an image too large to write is refused
+    // before it is decoded.
+    int64_t headerWidth = 0;
+    int64_t headerHeight = 0;
+    if (!ReadPngSize(ReadFileHead(job.currentInputPath, kPngHeadBytes), &headerWidth, &headerHeight))
+        return ConvertError::CannotRead;
+    if (!FitsPsdLimits(headerWidth, headerHeight)) return ConvertError::TooLarge;
+
+    FIBITMAP* image = FreeImage_Load(FIF_PNG, job.currentInputPath.toUtf8().constData(), 0);
+    if (!image) return ConvertError::CannotRead;
+    job.sourceBitDepth = static_cast<int32_t>(FreeImage_GetBPP(image));
+    if (Width(image) == 0 || Height(image) == 0) {
+        FreeImage_Unload(image);
+        return ConvertError::CannotRead;
+    }
+
+    image = RotateImage(image);
+    if (!image) return ConvertError::StageFailed;
+    image = ResizeImage(image, Width(image), Height(image));
+    if (!image) return ConvertError::StageFailed;
+    const int width = Width(image);
+    const int height = Height(image);
+    job.imageWidth = width;
+    job.imageHeight = height;
+    image = ToneMapImage(image);
+    if (!image) return ConvertError::StageFailed;
+    FlipImage(image);
+    image = AdjustColours(image);
+    if (!image) return ConvertError::StageFailed;
+    image = GreyscaleImage(image);
+    if (!image) return ConvertError::StageFailed;
+    image = ThresholdImage(image);
+    if (!image) return ConvertError::StageFailed;
+    image = DrawFrame(image, width, height);
+    if (!image) return ConvertError::StageFailed;
+    image = DrawWatermark(image, width, height);
+    if (!image) return ConvertError::StageFailed;
+    image = ConvertColourDepth(image);
+    if (!image) return ConvertError::StageFailed;
+    return WriteImage(image);
+}
+}  // namespace
+
+const char* ConvertErrorText(ConvertError error) {
+    switch (error) {
+        case ConvertError::None: return "converted";
+        case ConvertError::CannotRead: return "the file is missing or is not a readable PNG image";
+        case ConvertError::TooLarge: return "the image is too large for a PSD file";
+        case ConvertError::StageFailed: return "an image operation failed";
+        case ConvertError::OutOfMemory: return "not enough memory";
+        case ConvertError::WriterFailed: return "the PSD writer could not take the image";
+        case ConvertError::CannotWrite: return "the PSD file could not be written completely";
+        case ConvertError::CannotReplace: return "the PSD file could not be given its final name";
+    }
+    return "unknown error";
+}
+
+bool ConvertCurrentFile(ConvertError* error) {
+    const ConvertError result = ConvertFile();
+    if (error) *error = result;
+    return result == ConvertError::None;
+}

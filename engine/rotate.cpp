@@ -1,0 +1,3 @@
+#include "engine/rotate.h"
+
+FIBITMAP* RotateImage(FIBITMAP* image) { return image; }

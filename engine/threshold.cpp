@@ -1,0 +1,3 @@
+#include "engine/threshold.h"
+
+FIBITMAP* ThresholdImage(FIBITMAP* image) { return image; }

@@ -1,0 +1,21 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <QString>
+
+// A file written through a large buffer that remembers its first failure, so
+// a caller that ignores single write results (as image writers do) still
+// learns at the end whether every byte arrived.
+struct BufferedFile;
+
+// Creates a new file; fails when anything already exists at the path.
+BufferedFile* CreateBufferedFile(const QString& path);
+// False once any write has failed; later writes are dropped.
+bool WriteBufferedFile(BufferedFile* file, const void* data, size_t count);
+// Position as the writer sees it, buffered bytes included; -1 after a failure.
+int64_t BufferedFilePosition(BufferedFile* file);
+// origin: 0 from the start, 1 from the current position, 2 from the end.
+bool SeekBufferedFile(BufferedFile* file, int64_t offset, int origin);
+// Flushes, syncs to the disk and closes; true only when nothing ever failed.
+// The record is released either way.
+bool CloseBufferedFile(BufferedFile* file);

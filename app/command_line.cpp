@@ -95,15 +95,8 @@ QString ParameterValue(int index) {
 ParsedCommandLine ReadParameters() {
     ParsedCommandLine result;
     const QString first = ParameterName(0);
-    if (first == QLatin1String("-U")) {
-        result.action = CommandLineAction::Uninstall;
-        return result;
-    }
-    if (first == QLatin1String("-T")) {
-        result.action = CommandLineAction::Screenshot;
-        result.screenshotFolder = ParameterValue(1);
-        return result;
-    }
+    // "-U" and "-T" (the uninstall page and the screenshot mode) belong to the
+    // window front end, which this build lacks: they are names the loop ignores.
     if (first == QLatin1String("-V") || first == QLatin1String("--VERSION")) {
         result.action = CommandLineAction::Version;
         return result;

@@ -96,8 +96,8 @@ TEST(ReadParameters, ChoosesTheMode) {
         {{"-i", "a.png", "-v"}, CommandLineAction::Convert},
         {{"-q", "-h"}, CommandLineAction::Window},
         {{"-i", "a.png", "-h"}, CommandLineAction::Convert},
-        {{"-U"}, CommandLineAction::Uninstall},
-        {{"-T", "shots"}, CommandLineAction::Screenshot},
+        {{"-U"}, CommandLineAction::Window},
+        {{"-T", "shots", "-i", "a.png"}, CommandLineAction::Convert},
         {{"-i"}, CommandLineAction::Error},
     };
     for (const auto& c : cases) {

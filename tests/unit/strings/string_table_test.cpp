@@ -217,9 +217,16 @@ TEST(StringData, KeysAreAsciiAndLineBreaksAreCrLf) {
             }
         }
     }
-    EXPECT_EQ(GetString("Msg", "Invalid output folder"),
-              QStringLiteral("The following output folder is invalid or doesn't exist:\r\n%s1%"
-                             "\r\n\r\nPlease, correct the output path and try again!"));
+}
+
+TEST_F(StringTableTest, MessagesKeepTheirLineBreaks) {
+    ExpectLookups({
+        {"Msg", "Invalid output folder",
+         "The following output folder is invalid or doesn't exist:\r\n%s1%"
+         "\r\n\r\nPlease, correct the output path and try again!"},
+        {"Msg", "Ask continue to find",
+         "No matches of %s1% found!\r\n\r\nDo you want to search from the start of the list?"},
+    });
 }
 
 TEST_F(StringTableTest, FindsEveryBuiltInKeyInAnyCase) {

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "app/end_program.h"
+#include "app/long_options.h"
 #include "batch/job.h"
 #include "platform/console.h"
 #include "platform/program_folder.h"
@@ -138,9 +139,21 @@ ParsedCommandLine ReadParameters() {
             result.quiet = true;
         } else if (name == QLatin1String("-P") || name == QLatin1String("--PAUSE")) {
             result.pause = true;
-        } else if (name.startsWith(QLatin1String("--"))) {
-            // Long options of the settings come here.
-            (void)LongFormValue;
+        } else {
+            // The long options of the settings, and "--PROFILE".
+            const OptionKind kind = LongOptionKind(name, OptionSource::CommandLine);
+            if (kind == OptionKind::Flag) {
+                ApplyLongOption(name, QString(), OptionSource::CommandLine);
+            } else if (kind == OptionKind::Valued) {
+                if (!LongFormValue(i, &value)) {
+                    result.errorText = kIncorrectCount;
+                    break;
+                }
+                JoinQuoted(&i, &value);
+                const OptionResult applied =
+                    ApplyLongOption(name, StripQuotes(value), OptionSource::CommandLine);
+                result.errorText = OptionErrorText(applied);
+            }
         }
     }
 

@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/end_program.h"
 #include "batch/job.h"
+#include "engine/libraries.h"
 #include "platform/console.h"
 #include "platform/instance_lock.h"
 #include "platform/program_folder.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
 
     for (int i = 1; i < argc; ++i) CommandLineParameters << QString::fromLocal8Bit(argv[i]);
     ConversionJob.programFolder = ProgramFolder();
+    InitialiseImageLibraries();
 
     const QString guard = TitleWithVersion(QString::fromLatin1(ProductTitle), ProgramVersion);
     if (!AcquireInstanceLock(guard)) {

@@ -1,7 +1,4 @@
 #include "app/end_program.h"
-#include "platform/console.h"
+#include "batch/command_line_job.h"
 
-int RunConversion(bool /*quiet*/) {
-    PrintLine(QStringLiteral("Error: conversion is not available in this build"));
-    return ExitRefused;
-}
+int RunConversion(bool quiet) { return RunCommandLineJob(quiet); }

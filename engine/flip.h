@@ -1,5 +1,6 @@
 #pragma once
 #include <FreeImage.h>
 
-// Mirrors the image in place on the axes the settings name. Does nothing yet.
+// Mirrors the image in place: left to right when "Do Image Flip Horizontal"
+// is on, then top to bottom when "Do Image Flip Vertical" is on.
 void FlipImage(FIBITMAP* image);

@@ -1,6 +1,7 @@
 #pragma once
 #include <FreeImage.h>
 
-// An 8-bit grey copy when greyscale is on; releases the input when it makes
-// a new image. Pass-through for now.
+// A grey copy when "Do Image Greyscale" is on: 8 bits, or 32 bits with the
+// alpha of a transparent image; otherwise returns the input unchanged.
+// Releases the input when it makes a new image.
 FIBITMAP* GreyscaleImage(FIBITMAP* image);

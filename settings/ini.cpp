@@ -192,11 +192,16 @@ double AtofLike(const QString& text) {
         return std::numeric_limits<double>::quiet_NaN();
 
     // Collect the longest prefix of the shape [sign] digits [. digits] [e [sign] digits]
-    // by hand, so that neither the locale nor "inf", "nan" or hex forms play a part.
+    // by hand, so that the locale plays no part.
     qsizetype i = 0;
     while (i < text.size() && IsCSpace(text[i])) ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
+    // Like the C library, "inf", "infinity" and "nan" are read in any case.
+    const QStringView rest = QStringView(text).mid(i);
+    if (rest.startsWith(QLatin1String("inf"), Qt::CaseInsensitive))
+        return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    if (rest.startsWith(QLatin1String("nan"), Qt::CaseInsensitive)) return std::numeric_limits<double>::quiet_NaN();
     std::string number;
     int mantissaDigits = 0;
     for (; i < text.size() && IsDigit(text[i]); ++i, ++mantissaDigits) number += char(text[i].unicode());

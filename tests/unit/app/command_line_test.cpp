@@ -209,3 +209,39 @@ TEST(ConsoleTexts, VersionAndBanner) {
     QString watermark = ConversionSettings.watermark.text;
     EXPECT_EQ(watermark.replace(QChar(0x00A9), QLatin1String("(c)")), banner[1]);
 }
+
+TEST(ReadParameters, LongOptionsTakeTheirOwnValueOnly) {
+    const struct {
+        QStringList params;
+        const char* error;
+    } cases[] = {
+        {{"-i", "a.png", "--width"}, "Incorrect number of parameters"},
+        {{"-i", "a.png", "--width="}, "Incorrect number of parameters"},
+        {{"-i", "a.png", "--brightness=--20"}, "Incorrect number of parameters"},
+        {{"-i", "a.png", "--brightness=-20"}, ""},
+        {{"-i", "a.png", "--profile=/nonexistent/profile.ini"}, "Invalid profile file"},
+        {{"-i", "a.png", "--profile"}, "Incorrect number of parameters"},
+        {{"-i", "a.png", "--flip-horizontal"}, ""},
+        {{"-i", "a.png", "--no-such-option"}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.params.join(u' ').toStdString());
+        EXPECT_EQ(Parse(c.params).errorText, QString::fromLatin1(c.error));
+    }
+}
+
+TEST(ReadParameters, LongOptionsSetTheSettings) {
+    Parse({"-i", "a.png", "--Width=10", "--brightness=-20", "--flip-vertical=0", "--wm-text=\"two",
+           "words\"", "--height=5"});
+    const ConversionSettingsRecord& s = ConversionSettings;
+    EXPECT_EQ(s.transform.imageWidth, 10);
+    EXPECT_EQ(s.transform.imageHeight, 5);
+    EXPECT_EQ(s.transform.doImageResize, 1);
+    EXPECT_EQ(s.adjustment.imageBrightness, -20);
+    EXPECT_EQ(s.adjustment.doImageColorCorrection, 1);
+    EXPECT_EQ(s.transform.doImageFlipVertical, 1);
+    EXPECT_EQ(s.watermark.text, QStringLiteral("two words"));
+    // The later value wins.
+    Parse({"-i", "a.png", "--width=10", "--width=20"});
+    EXPECT_EQ(ConversionSettings.transform.imageWidth, 20);
+}

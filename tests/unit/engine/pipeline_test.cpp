@@ -92,7 +92,9 @@ TEST(ConvertCurrentFile, AlwaysWritesFourChannelsWhateverTheDepth) {
         EXPECT_EQ(psd.channels, 4);
         EXPECT_EQ(psd.width, 37);
         EXPECT_EQ(psd.height, 23);
-        if (c.exact) EXPECT_TRUE(psd.rgba == FixtureRgba(PngKind::Rgb, 37, 23));
+        if (c.exact) {
+            EXPECT_TRUE(psd.rgba == FixtureRgba(PngKind::Rgb, 37, 23));
+        }
     }
 }
 
@@ -121,7 +123,9 @@ TEST(ConvertCurrentFile, UnreadableInputFailsAndWritesNothing) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EngineRun run;
-        if (c.create) ASSERT_TRUE(WriteWholeFile(run.InputPath(), c.bytes));
+        if (c.create) {
+            ASSERT_TRUE(WriteWholeFile(run.InputPath(), c.bytes));
+        }
         ConvertError error = ConvertError::None;
         EXPECT_FALSE(run.Convert(&error));
         EXPECT_EQ(error, ConvertError::CannotRead);
@@ -259,4 +263,24 @@ TEST(ConvertErrorText, NamesEveryReasonDistinctly) {
         EXPECT_FALSE(seen.contains(text));
         seen << text;
     }
+}
+
+TEST(ConvertCurrentFile, SamplePictureKeepsEveryPixelAsPillowReadsIt) {
+    // Pillow decodes the PNG and reads the PSD; both must give the same bytes.
+    if (PillowMissing()) GTEST_SKIP() << "Pillow is not installed";
+    EngineRun run;
+    const QString sample = QString(RASTOC_SOURCE_DIR) + "/examples/sample.png";
+    ASSERT_TRUE(QFile::copy(sample, run.InputPath()));
+    ASSERT_TRUE(run.Convert(nullptr));
+    QString pngMode, psdMode;
+    int pngWidth = 0, pngHeight = 0, psdWidth = 0, psdHeight = 0;
+    QByteArray pngRgba, psdRgba;
+    ASSERT_TRUE(ReadWithPillow(sample, &pngMode, &pngWidth, &pngHeight, &pngRgba));
+    ASSERT_TRUE(ReadWithPillow(run.OutputPath(), &psdMode, &psdWidth, &psdHeight, &psdRgba));
+    EXPECT_EQ(psdMode, QString("RGBA"));
+    EXPECT_EQ(psdWidth, 301);
+    EXPECT_EQ(psdHeight, 199);
+    EXPECT_EQ(pngWidth, psdWidth);
+    EXPECT_EQ(pngHeight, psdHeight);
+    EXPECT_TRUE(pngRgba == psdRgba);
 }

@@ -153,7 +153,8 @@ int FixtureLoadedDepth(PngKind kind) {
     switch (kind) {
         case PngKind::Rgba: case PngKind::GreyAlpha: return 32;
         case PngKind::Rgb: return 24;
-        case PngKind::PaletteTransparent: return 4;
+        // FreeImage widens 4-bit palettes to 8 bits when loading.
+        case PngKind::PaletteTransparent: return 8;
         case PngKind::Grey1: return 1;
         case PngKind::Grey: return 8;
         case PngKind::Rgb16: return 48;

@@ -12,7 +12,7 @@ struct Cursor {
             return 0;
         }
         uint32_t value = 0;
-        for (int i = 0; i < count; ++i) value = value << 8 | static_cast<uint8_t>(bytes[at++]);
+        for (int i = 0; i < count; ++i) value = value << 8 | static_cast<uint8_t>(bytes.at(static_cast<qsizetype>(at++)));
         return value;
     }
     void Skip(int64_t count) {

@@ -8,6 +8,7 @@
 #include "engine/libraries.h"
 #include "platform/console.h"
 #include "platform/instance_lock.h"
+#include "platform/native_text.h"
 #include "platform/program_folder.h"
 #include "settings/product.h"
 
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
     // Number reading and writing must not follow the user's locale.
     std::setlocale(LC_NUMERIC, "C");
 
-    for (int i = 1; i < argc; ++i) CommandLineParameters << QString::fromLocal8Bit(argv[i]);
+    for (int i = 1; i < argc; ++i) CommandLineParameters << DecodeNativeText(QByteArray(argv[i]));
     ConversionJob.programFolder = ProgramFolder();
     InitialiseImageLibraries();
 

@@ -22,6 +22,8 @@
 #include "engine/watermark.h"
 #include "platform/file_head.h"
 #include "platform/file_ops.h"
+#include "platform/interrupt.h"
+#include "platform/native_text.h"
 
 // The raw-bits export copies FreeImage's rows as they are; they are the BGRA
 // bytes DevIL is told to expect only when the library keeps blue first.
@@ -98,11 +100,10 @@ ConvertError WriteImage(FIBITMAP* image) {
     if (result != ConvertError::None) return result;
     // Only a complete file takes the final name, in one step, so an existing
     // output survives every failure before this point.
-    if (!ReplaceFile(job.tempOutputPath, job.finalOutputPath)) {
-        DeleteFileForced(job.tempOutputPath);
-        return ConvertError::CannotReplace;
-    }
-    return ConvertError::None;
+    const bool replaced = ReplaceFile(job.tempOutputPath, job.finalOutputPath);
+    if (!replaced) DeleteFileForced(job.tempOutputPath);
+    UnregisterTemporaryFile();
+    return replaced ? ConvertError::None : ConvertError::CannotReplace;
 }
 
 ConvertError ConvertFile() {
@@ -116,7 +117,7 @@ ConvertError ConvertFile() {
         return ConvertError::CannotRead;
     if (!FitsPsdLimits(headerWidth, headerHeight)) return ConvertError::TooLarge;
 
-    FIBITMAP* image = FreeImage_Load(FIF_PNG, job.currentInputPath.toUtf8().constData(), 0);
+    FIBITMAP* image = FreeImage_Load(FIF_PNG, EncodeNativeText(job.currentInputPath).constData(), 0);
     if (!image) return ConvertError::CannotRead;
     job.sourceBitDepth = static_cast<int32_t>(FreeImage_GetBPP(image));
     if (Width(image) == 0 || Height(image) == 0) {

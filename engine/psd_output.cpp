@@ -6,6 +6,8 @@
 #include "engine/devil_errors.h"
 #include "platform/buffered_file.h"
 #include "platform/file_ops.h"
+#include "platform/interrupt.h"
+#include "platform/native_text.h"
 
 // DevIL reports success on a full disk and may leave a truncated file, so it
 // writes through these callbacks, which keep the outcome of every write.
@@ -24,7 +26,7 @@ BufferedFile* FileOf(ILHANDLE handle) {
 
 ILHANDLE ILAPIENTRY OpenForWrite(ILconst_string name) {
     if (Save.created) return nullptr;  // one file per save
-    Save.file = CreateBufferedFile(QString::fromUtf8(name));
+    Save.file = CreateBufferedFile(DecodeNativeText(QByteArray(name)));
     Save.created = Save.file != nullptr;
     return Save.file;
 }
@@ -61,7 +63,9 @@ ConvertError SaveBoundImageAsPsd(const QString& path) {
     Save = SaveState{};
     ClearDevilErrors();
     ilSetWrite(OpenForWrite, CloseWritten, PutByte, SeekWritten, TellWritten, WriteBlock);
-    const bool saved = ilSave(IL_PSD, path.toUtf8().constData()) == IL_TRUE;
+    // An interrupt from here until the caller has renamed the file removes it.
+    RegisterTemporaryFile(path);
+    const bool saved = ilSave(IL_PSD, EncodeNativeText(path).constData()) == IL_TRUE;
     const bool quiet = ClearDevilErrors();
     ilResetWrite();
     if (Save.file) {
@@ -73,7 +77,10 @@ ConvertError SaveBoundImageAsPsd(const QString& path) {
     ConvertError result = ConvertError::None;
     if (!Save.created || !Save.closed || !Save.closedCleanly) result = ConvertError::CannotWrite;
     else if (!saved || !quiet) result = ConvertError::WriterFailed;
-    if (result != ConvertError::None && Save.created) DeleteFileForced(path);
+    if (result != ConvertError::None) {
+        if (Save.created) DeleteFileForced(path);
+        UnregisterTemporaryFile();
+    }
     Save = SaveState{};
     return result;
 }

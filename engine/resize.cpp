@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/png_header.h"
 #include "settings/settings.h"
 
 namespace {
@@ -80,6 +81,12 @@ FIBITMAP* ResizeImage(FIBITMAP* image, int width, int height) {
     int32_t newWidth = 0;
     int32_t newHeight = 0;
     if (!ResizedSize(width, height, rules, &newWidth, &newHeight)) return image;
+    // An image too large for a PSD could never be written; making it could
+    // take all the memory there is.
+    if (!FitsPsdLimits(newWidth, newHeight)) {
+        FreeImage_Unload(image);
+        return nullptr;
+    }
     FIBITMAP* result = FreeImage_Rescale(image, newWidth, newHeight, ResizeFilter());
     FreeImage_Unload(image);
     return result;

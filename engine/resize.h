@@ -32,5 +32,6 @@ bool ResizedSize(int32_t width, int32_t height, const ResizeRules& rules, int32_
 FREE_IMAGE_FILTER ResizeFilter();
 
 // Scales the image (of the given current size) to the resize settings;
-// releases the input when it makes a new image.
+// releases the input when it makes a new image. Yields no image when the new
+// size is beyond what a PSD file can hold.
 FIBITMAP* ResizeImage(FIBITMAP* image, int width, int height);

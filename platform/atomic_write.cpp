@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/native_text.h"
+
 namespace {
 
 bool WriteAll(int fd, const QByteArray& bytes) {
@@ -43,7 +45,7 @@ void SyncFolder(const QByteArray& folder) {
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     if (path.isEmpty()) return false;
-    const QByteArray target = path.toUtf8();
+    const QByteArray target = EncodeNativeText(path);
     static std::atomic<unsigned> counter{0};
 
     // A fresh name each try; O_EXCL never reuses a file that someone else made.

@@ -6,6 +6,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "platform/native_text.h"
+
 struct BufferedFile {
     int descriptor = -1;
     std::vector<unsigned char> buffer;
@@ -37,7 +39,7 @@ bool Flush(BufferedFile* file) {
 }  // namespace
 
 BufferedFile* CreateBufferedFile(const QString& path) {
-    const int descriptor = open(path.toUtf8().constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int descriptor = open(EncodeNativeText(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (descriptor < 0) return nullptr;
     auto* file = new BufferedFile;
     file->descriptor = descriptor;

@@ -4,26 +4,28 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "platform/native_text.h"
+
 bool OpenConsole() { return true; }
 
 void CloseConsole() { std::fflush(stdout); }
 
 void SetConsoleTitle(const QString& title) {
     if (!isatty(STDOUT_FILENO)) return;
-    const QByteArray bytes = title.toUtf8();
+    const QByteArray bytes = EncodeNativeText(title);
     std::fprintf(stdout, "\033]0;%s\007", bytes.constData());
     std::fflush(stdout);
 }
 
 void PrintLine(const QString& line) {
-    const QByteArray bytes = line.toUtf8();
+    const QByteArray bytes = EncodeNativeText(line);
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
     std::fputc('\n', stdout);
 }
 
 void PrintErrorLine(const QString& line) {
     std::fflush(stdout);
-    const QByteArray bytes = line.toUtf8();
+    const QByteArray bytes = EncodeNativeText(line);
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
     std::fputc('\n', stderr);
     std::fflush(stderr);

@@ -1,9 +1,24 @@
 #include "platform/file_head.h"
 
-#include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "platform/native_text.h"
 
 QByteArray ReadFileHead(const QString& path, int count) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.read(count);
+    if (count <= 0) return {};
+    const int descriptor = open(EncodeNativeText(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return {};
+    QByteArray head(count, '\0');
+    qsizetype filled = 0;
+    while (filled < count) {
+        const ssize_t got = read(descriptor, head.data() + filled, static_cast<size_t>(count - filled));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        filled += got;
+    }
+    close(descriptor);
+    head.truncate(filled);
+    return head;
 }

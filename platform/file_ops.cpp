@@ -5,8 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/native_text.h"
+
 namespace {
-QByteArray Native(const QString& path) { return path.toUtf8(); }
+QByteArray Native(const QString& path) { return EncodeNativeText(path); }
 }  // namespace
 
 bool FolderExists(const QString& path) {

@@ -4,10 +4,11 @@
 #include <sys/stat.h>
 
 #include "platform/date_value.h"
+#include "platform/native_text.h"
 
 bool ReadFileTime(const QString& path, int32_t* dateValue) {
     struct stat info {};
-    if (stat(path.toUtf8().constData(), &info) != 0) return false;
+    if (stat(EncodeNativeText(path).constData(), &info) != 0) return false;
     *dateValue = DateValueFromEpoch(static_cast<int64_t>(info.st_mtim.tv_sec));
     return true;
 }
@@ -18,5 +19,5 @@ bool WriteFileTime(const QString& path, int32_t dateValue) {
     times[0].tv_nsec = UTIME_OMIT;
     times[1].tv_sec = static_cast<time_t>(EpochFromDateValue(dateValue));
     times[1].tv_nsec = 0;
-    return utimensat(AT_FDCWD, path.toUtf8().constData(), times, 0) == 0;
+    return utimensat(AT_FDCWD, EncodeNativeText(path).constData(), times, 0) == 0;
 }

@@ -20,9 +20,17 @@ constexpr double kPixelsPerPoint = 96.0 / 72.0;
 const char* const kGenericFamilies[] = {"sans-serif", "serif", "monospace", "cursive", "fantasy",
                                         "system-ui",  "emoji", "math",      "fangsong"};
 
+// Family names compare as fontconfig compares them: blanks and case ignored.
+bool SameFamily(const FcChar8* a, const FcChar8* b) {
+    const auto folded = [](const FcChar8* name) {
+        return QString::fromUtf8(reinterpret_cast<const char*>(name)).remove(QLatin1Char(' ')).toCaseFolded();
+    };
+    return folded(a) == folded(b);
+}
+
 bool IsGeneric(const FcChar8* family) {
     for (const char* generic : kGenericFamilies)
-        if (FcStrCmpIgnoreBlanksAndCase(family, reinterpret_cast<const FcChar8*>(generic)) == 0) return true;
+        if (SameFamily(family, reinterpret_cast<const FcChar8*>(generic))) return true;
     return false;
 }
 
@@ -38,19 +46,22 @@ int PatternInteger(FcPattern* pattern, const char* object, int fallback) {
     return value;
 }
 
-// True when the matched font is the asked family or one that the
-// configuration binds to it, that is a family ahead of the first generic
-// name in the substituted request. Anything later is a mere fallback.
+// True when the matched font is the asked family or one the configuration
+// binds to it (an alias with a strong or "same" binding, as metric-compatible
+// replacements are configured). Families added weakly, the generic names and
+// what they expand to, are mere fallbacks.
 bool MatchIsAskedFamily(FcPattern* request, FcPattern* match) {
     std::vector<const FcChar8*> asked;
-    FcChar8* family = nullptr;
-    for (int i = 0; FcPatternGetString(request, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
-        if (IsGeneric(family)) break;
-        asked.push_back(family);
+    FcValue value;
+    FcValueBinding binding;
+    for (int i = 0; FcPatternGetWithBinding(request, FC_FAMILY, i, &value, &binding) == FcResultMatch; ++i) {
+        if (value.type != FcTypeString || IsGeneric(value.u.s)) break;
+        if (binding != FcValueBindingWeak) asked.push_back(value.u.s);
     }
+    FcChar8* family = nullptr;
     for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &family) == FcResultMatch; ++i)
         for (const FcChar8* name : asked)
-            if (FcStrCmpIgnoreBlanksAndCase(family, name) == 0) return true;
+            if (SameFamily(family, name)) return true;
     return false;
 }
 

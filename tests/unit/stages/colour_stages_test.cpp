@@ -13,6 +13,11 @@ Rgba Colourful(int x, int y) {
     return {static_cast<uint8_t>(x * 60), static_cast<uint8_t>(255 - y * 50), static_cast<uint8_t>((x * y * 37) & 255),
             static_cast<uint8_t>(x == 0 ? 0 : 255 - y * 40)};
 }
+Rgba OpaqueColourful(int x, int y) {
+    Rgba colour = Colourful(x, y);
+    colour.alpha = 255;
+    return colour;
+}
 // Greys 0..255 in steps of 1 across 16 x 16 pixels.
 Rgba Ramp(int x, int y) {
     const auto grey = static_cast<uint8_t>(y * 16 + x);
@@ -109,8 +114,11 @@ TEST(AdjustColours, MovesBrightnessContrastAndGammaTheRightWay) {
         Bitmap result(AdjustColours(MakeTrueColour(2, 2, 24, [](int, int) { return Rgba{80, 80, 80, 255}; }).release()));
         ASSERT_TRUE(result);
         const uint8_t grey = PixelAt(result.get(), 1, 1).red;
-        if (c.lighter) EXPECT_GT(grey, 80);
-        else EXPECT_LT(grey, 80);
+        if (c.lighter) {
+            EXPECT_GT(grey, 80);
+        } else {
+            EXPECT_LT(grey, 80);
+        }
     }
 }
 
@@ -130,9 +138,9 @@ TEST(GreyscaleImage, GivesEqualRedGreenAndBlue) {
     const struct { const char* name; Bitmap (*make)(); int bpp; } cases[] = {
         {"24-bit", [] { return MakeTrueColour(4, 3, 24, Colourful); }, 8},
         {"opaque 32-bit",
-         [] { return MakeTrueColour(4, 3, 32, [](int x, int y) { auto c = Colourful(x, y); c.alpha = 255; return c; }); },
+         [] { return MakeTrueColour(4, 3, 32, OpaqueColourful); }, 8},
+        {"8-bit palette", [] { return MakePalette(4, 3, 8, OpaqueColourful, [](int x, int y) { return x * 3 + y; }); },
          8},
-        {"8-bit palette", [] { return MakePalette(4, 3, 8, Colourful, [](int x, int y) { return x * 3 + y; }); }, 8},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -154,9 +162,11 @@ TEST(GreyscaleImage, GivesEqualRedGreenAndBlue) {
     }
 }
 
-TEST(GreyscaleImage, WeighsGreenMostAndBlueLeast) {
+TEST(GreyscaleImage, WeighsTheChannelsByTheirLuminance) {
+    // Rec. 709 weights: 0.2126, 0.7152 and 0.0722.
     const struct { Rgba colour; int low, high; } cases[] = {
-        {{255, 0, 0, 255}, 70, 80}, {{0, 255, 0, 255}, 145, 155}, {{0, 0, 255, 255}, 25, 35},
+        {{255, 0, 0, 255}, 53, 55}, {{0, 255, 0, 255}, 181, 183}, {{0, 0, 255, 255}, 17, 19},
+        {{100, 100, 100, 255}, 99, 101},
         {{255, 255, 255, 255}, 255, 255}, {{0, 0, 0, 255}, 0, 0},
     };
     for (const auto& c : cases) {

@@ -27,7 +27,7 @@ TEST(ScaleToPixels, RoundsPercentToNearestWithHalvesToEven) {
         // Exact halves that doubles would miss: 35% of 90 is 31.5, 7% of 150 is 10.5.
         {35, 90, 32},   {7, 150, 10},   {55, 110, 60},   {41, 150, 62},
         {-50, 101, -50}, {-50, 103, -52}, {-10, 7, -1},
-        {1000000, 1000000, 10000000}, {kMax, kMax, kMax}, {kMin, kMax, kMin},
+        {1000000, 1000, 10000000}, {1000000, 1000000, kMax}, {kMax, kMax, kMax}, {kMin, kMax, kMin},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.percent << "% of " << c.size);
@@ -192,6 +192,22 @@ TEST(ResizeImage, ReturnsTheSameImageWhenNothingIsToBeDone) {
         EXPECT_EQ(result.get(), given);
         EXPECT_EQ(WidthOf(result.get()), 40);
         EXPECT_EQ(HeightOf(result.get()), 30);
+    }
+}
+
+TEST(ResizeImage, YieldsNoImageBeyondThePsdLimits) {
+    const struct { int32_t width, height; int8_t keep; } cases[] = {
+        {30001, 10, 0}, {10, 30001, 0}, {30000, 30000, 0}, {100000, 1, 1}, {2147483647, 2147483647, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " keep " << int(c.keep));
+        ResetSettings();
+        auto& transform = ConversionSettings.transform;
+        transform.doImageResize = 1;
+        transform.imageWidth = c.width;
+        transform.imageHeight = c.height;
+        transform.keepAspectRatio = c.keep;
+        EXPECT_EQ(ResizeImage(MakeTrueColour(4, 3, 24, Plain).release(), 4, 3), nullptr);
     }
 }
 

@@ -98,6 +98,8 @@ TEST(StagesThroughPipeline, MoveEveryPixelWhereTheGeometryPutsIt) {
          [](int x, int y, int w, int h) { return std::pair{w - 1 - x, h - 1 - y}; }},
         {"rotate 180, 16-bit RGBA", PngKind::Rgba16, [] { Rotation(180, "FF0000"); }, 7, 5,
          [](int x, int y, int w, int h) { return std::pair{w - 1 - x, h - 1 - y}; }},
+        {"rotate 90, 16-bit RGB", PngKind::Rgb16, [] { Rotation(90, "FF0000"); }, 5, 7,
+         [](int x, int y, int, int) { return std::pair{6 - y, x}; }},
         {"rotate 90, 16-bit grey", PngKind::Grey16, [] { Rotation(90, "FF0000"); }, 5, 7,
          [](int x, int y, int, int) { return std::pair{6 - y, x}; }},
     };
@@ -149,7 +151,7 @@ TEST(StagesThroughPipeline, ResizeToTheTargetAndNameTheNewSize) {
             transform.imageHeight = c.height;
             transform.imageHeightUnit = static_cast<int8_t>(c.heightUnit);
             transform.keepAspectRatio = c.keep;
-            ConversionSettings.advanced.filenameMask = "%width%x%height%";
+            ConversionSettings.advanced.filenameMask = "%width%x%height%.%ext%";
         }, &source, &output));
         const QString name = QString("%1x%2.psd").arg(c.newWidth).arg(c.newHeight);
         EXPECT_EQ(ConversionJob.finalOutputPath.section('/', -1), name);
@@ -205,6 +207,8 @@ TEST(StagesThroughPipeline, AdjustColoursAndKeepAlpha) {
                 black = black || got[0] == 0;
                 white = white || got[0] == 255;
             }
-        if (c.twoLevels) EXPECT_TRUE(black && white) << "the cut should leave both levels";
+        if (c.twoLevels) {
+            EXPECT_TRUE(black && white) << "the cut should leave both levels";
+        }
     }
 }

@@ -1,0 +1,60 @@
+// The whole conversion of one PNG file: the input is written to a file and
+// converted into an empty folder, which must hold either nothing or one
+// complete PSD afterwards.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "engine/libraries.h"
+#include "engine/pipeline.h"
+#include "engine/png_header.h"
+#include "fuzz_support.h"
+
+namespace {
+// Small enough that every image decodes quickly and well inside the
+// fuzzer's memory limit.
+constexpr size_t kMaxInputBytes = 1 << 16;
+constexpr int64_t kMaxPixels = 1 << 20;
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size > kMaxInputBytes) return 0;
+    const QByteArray bytes = Bytes(data, size);
+    int64_t width = 0;
+    int64_t height = 0;
+    if (ReadPngSize(bytes.left(kPngHeadBytes), &width, &height) && width * height > kMaxPixels) return 0;
+
+    static const bool ready = InitialiseImageLibraries();
+    FUZZ_CHECK(ready);
+    static QTemporaryDir folder;
+    const QString input = folder.path() + QStringLiteral("/input.png");
+    const QString output = folder.path() + QStringLiteral("/out/");
+    QDir().mkpath(output);
+    {
+        QFile file(input);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return 0;
+    }
+
+    PrepareConsoleRun();
+    ConversionJob.currentInputPath = input;
+    ConversionJob.outputFolder = output;
+    ConversionJob.conversionType = QStringLiteral("psd");
+    ConversionJob.commandLineMode = 1;
+    ConvertError error = ConvertError::None;
+    const bool converted = ConvertCurrentFile(&error);
+
+    QDir out(output);
+    const QStringList left = out.entryList(QDir::Files | QDir::Hidden);
+    if (converted) {
+        FUZZ_CHECK(left == QStringList{QStringLiteral("input.psd")});
+        QFile psd(output + QStringLiteral("input.psd"));
+        FUZZ_CHECK(psd.open(QIODevice::ReadOnly) && psd.read(4) == QByteArray("8BPS"));
+        FUZZ_CHECK(psd.size() == PsdFileBytes(ConversionJob.imageWidth, ConversionJob.imageHeight));
+    } else {
+        FUZZ_CHECK(left.isEmpty());
+        FUZZ_CHECK(error != ConvertError::None);
+    }
+    for (const QString& name : left) out.remove(name);
+    QFile::remove(input);
+    return 0;
+}

@@ -1,9 +1,19 @@
 #include "batch/watermark_font.h"
 
-// No font service exists yet, so every face counts as one that cannot be
-// loaded and a text watermark stops at the font check.
-bool LoadWatermarkFont(const QString& /*face*/, int32_t /*size*/, int32_t /*style*/) { return false; }
+#include "batch/command_line_job.h"
+#include "platform/font.h"
 
-bool IsWatermarkFontLoaded() { return false; }
+static_assert(FontBold == FontStyleBold && FontItalic == FontStyleItalic &&
+                  FontUnderline == FontStyleUnderline && FontStrikeOut == FontStyleStrikeOut,
+              "the run's font flags and the font service's style bits must agree");
 
-void FreeWatermarkFont() {}
+bool LoadWatermarkFont(const QString& face, int32_t size, int32_t style) {
+    FontObject* font = LoadFont(face, size, style);
+    // The slot owns the font and frees the one it held before.
+    SetWatermarkFont(font);
+    return font != nullptr;
+}
+
+bool IsWatermarkFontLoaded() { return WatermarkFont() != nullptr; }
+
+void FreeWatermarkFont() { SetWatermarkFont(nullptr); }

@@ -66,7 +66,7 @@ bool MatchIsAskedFamily(FcPattern* request, FcPattern* match) {
 }
 
 // Ascent, descent and the effect lines from the face's own tables: the
-// Windows ascent and descent of OS/2 (the line box metric-compatible faces
+// usWinAscent and usWinDescent of OS/2 (the line box metric-compatible faces
 // reproduce), post for the underline, OS/2 for the strike-out.
 bool ReadFaceMetrics(const QString& file, int index, FontObject* font) {
     static std::mutex libraryLock;
@@ -130,11 +130,39 @@ cairo_scaled_font_t* ScaledFont(cairo_font_face_t* face, double pixelSize, cairo
 
 std::mutex watermarkFontLock;
 FontObject* watermarkFont = nullptr;
-}  // namespace
 
-FontObject* LoadFont(const QString& face, int32_t points, int32_t style) {
-    if (face.trimmed().isEmpty() || points <= 0) return nullptr;
-    if (!FcInit()) return nullptr;
+// A fontconfig configuration of our own, loaded for the first live font and
+// destroyed with the last: it does not outlive the fonts, and the process's
+// current configuration (which a GUI toolkit may use) is never touched.
+std::mutex fontServiceLock;
+int liveFonts = 0;
+FcConfig* fontConfig = nullptr;
+
+FcConfig* StartFontService() {
+    const std::lock_guard<std::mutex> guard(fontServiceLock);
+    if (!fontConfig) fontConfig = FcInitLoadConfigAndFonts();
+    if (!fontConfig) return nullptr;
+    ++liveFonts;
+    return fontConfig;
+}
+
+void StopFontService() {
+    const std::lock_guard<std::mutex> guard(fontServiceLock);
+    if (--liveFonts > 0) return;
+    FcConfigDestroy(fontConfig);
+    fontConfig = nullptr;
+}
+
+void DestroyFont(FontObject* font) {
+    if (font->plain) cairo_scaled_font_destroy(font->plain);
+    if (font->smooth) cairo_scaled_font_destroy(font->smooth);
+    if (font->face) cairo_font_face_destroy(font->face);
+    delete font;
+}
+
+// Nothing of the configuration stays in the loaded font: cairo gets a
+// pattern of its own with the file name.
+FontObject* LoadFontFace(FcConfig* config, const QString& face, int32_t points, int32_t style) {
     const bool bold = (style & FontStyleBold) != 0;
     const bool italic = (style & FontStyleItalic) != 0;
     const double pixelSize = points * kPixelsPerPoint;
@@ -146,10 +174,10 @@ FontObject* LoadFont(const QString& face, int32_t points, int32_t style) {
     FcPatternAddInteger(request, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddDouble(request, FC_PIXEL_SIZE, pixelSize);
     FcPatternAddBool(request, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(nullptr, request, FcMatchPattern);
+    FcConfigSubstitute(config, request, FcMatchPattern);
     FcDefaultSubstitute(request);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, request, &result);
+    FcPattern* match = FcFontMatch(config, request, &result);
     const bool asked = match && MatchIsAskedFamily(request, match);
     FcPatternDestroy(request);
     if (!asked) {
@@ -173,7 +201,7 @@ FontObject* LoadFont(const QString& face, int32_t points, int32_t style) {
     FcPatternDestroy(match);
 
     if (!ReadFaceMetrics(font->description.file, index, font)) {
-        delete font;
+        DestroyFont(font);
         return nullptr;
     }
     font->description.syntheticBold = bold && weight < FC_WEIGHT_DEMIBOLD && !font->description.boldFace;
@@ -187,7 +215,7 @@ FontObject* LoadFont(const QString& face, int32_t points, int32_t style) {
     font->face = cairo_ft_font_face_create_for_pattern(file);
     FcPatternDestroy(file);
     if (cairo_font_face_status(font->face) != CAIRO_STATUS_SUCCESS) {
-        FreeFont(font);
+        DestroyFont(font);
         return nullptr;
     }
     unsigned int synthesis = 0;
@@ -197,18 +225,27 @@ FontObject* LoadFont(const QString& face, int32_t points, int32_t style) {
     font->plain = ScaledFont(font->face, pixelSize, CAIRO_ANTIALIAS_NONE);
     font->smooth = ScaledFont(font->face, pixelSize, CAIRO_ANTIALIAS_GRAY);
     if (!font->plain || !font->smooth) {
-        FreeFont(font);
+        DestroyFont(font);
         return nullptr;
     }
     return font;
 }
 
+}  // namespace
+
+FontObject* LoadFont(const QString& face, int32_t points, int32_t style) {
+    if (face.trimmed().isEmpty() || points <= 0) return nullptr;
+    FcConfig* config = StartFontService();
+    if (!config) return nullptr;
+    FontObject* font = LoadFontFace(config, face, points, style);
+    if (!font) StopFontService();
+    return font;
+}
+
 void FreeFont(FontObject* font) {
     if (!font) return;
-    if (font->plain) cairo_scaled_font_destroy(font->plain);
-    if (font->smooth) cairo_scaled_font_destroy(font->smooth);
-    if (font->face) cairo_font_face_destroy(font->face);
-    delete font;
+    DestroyFont(font);
+    StopFontService();
 }
 
 FontDescription DescribeFont(const FontObject* font) { return font ? font->description : FontDescription(); }

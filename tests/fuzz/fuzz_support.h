@@ -3,6 +3,8 @@
 // and the input turned into text as the program receives it.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -42,7 +44,7 @@ inline QStringList Pieces(const uint8_t* data, size_t size) {
 #define FUZZ_CHECK(condition)                                                   \
     do {                                                                        \
         if (!(condition)) {                                                     \
-            __builtin_printf("check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-            __builtin_trap();                                                   \
+            std::fprintf(stderr, "check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
+            std::abort();                                                       \
         }                                                                       \
     } while (0)

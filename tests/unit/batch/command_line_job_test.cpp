@@ -10,6 +10,7 @@
 
 #include "batch/command_line_job.h"
 #include "batch/job.h"
+#include "batch/watermark_font.h"
 #include "batch_test_support.h"
 #include "settings/settings.h"
 
@@ -125,7 +126,11 @@ TEST_F(CommandLineChecks, EachFailingCheckPrintsOnlyItsErrorLine) {
              ConversionSettings.adjustment.imageGamma = std::numeric_limits<float>::infinity();
          },
          "Error: Invalid gamma value"},
-        {"text watermark without a font", [](const QString&) { ConversionSettings.watermark.doWatermark = 1; },
+        {"text watermark in a font that cannot be loaded",
+         [](const QString&) {
+             ConversionSettings.watermark.doWatermark = 1;
+             ConversionSettings.watermark.font = QStringLiteral("NoSuchFontXyz");
+         },
          "Error: Invalid watermark font"},
         {"missing watermark image",
          [](const QString& f) {
@@ -467,7 +472,7 @@ TEST_F(CommandLineChecks, DebugDumpOfATextWatermarkBeforeTheFontCheck) {
     auto& w = ConversionSettings.watermark;
     w.doWatermark = 1;
     w.text = QStringLiteral("%filename% 100%");
-    w.font = QStringLiteral("Arial");
+    w.font = QStringLiteral("NoSuchFontXyz");
     w.fontSize = 12;
     w.fontLeading = 2;
     w.fontColor = QStringLiteral("FFFFFF");
@@ -493,7 +498,7 @@ TEST_F(CommandLineChecks, DebugDumpOfATextWatermarkBeforeTheFontCheck) {
     const QStringList expected = {
         "Watermark: text",
         "Watermark text: %filename% 100%",
-        "Watermark font: Arial",
+        "Watermark font: NoSuchFontXyz",
         "Watermark font size: 12",
         "Watermark font leading: 2",
         "Watermark font color: FFFFFF",
@@ -513,6 +518,16 @@ TEST_F(CommandLineChecks, DebugDumpOfATextWatermarkBeforeTheFontCheck) {
         "Error: Invalid watermark font",
     };
     EXPECT_EQ(lines.mid(start), expected);
+}
+
+TEST_F(CommandLineChecks, ATextWatermarkLoadsItsFont) {
+    ConversionSettings.watermark.doWatermark = 1;
+    ConversionSettings.watermark.font = QStringLiteral("Arial");
+    CapturedOutput output;
+    EXPECT_TRUE(CheckCommandLineJob(true));
+    EXPECT_TRUE(IsWatermarkFontLoaded());
+    FreeWatermarkFont();
+    EXPECT_FALSE(IsWatermarkFontLoaded());
 }
 
 TEST_F(CommandLineChecks, InputFormatLines) {

@@ -3,7 +3,6 @@
 #include <FreeImage.h>
 #include <IL/il.h>
 #include <IL/ilu.h>
-#include <new>
 
 #include "batch/job.h"
 #include "batch/output_naming.h"
@@ -34,21 +33,12 @@ namespace {
 int Width(FIBITMAP* image) { return static_cast<int>(FreeImage_GetWidth(image)); }
 int Height(FIBITMAP* image) { return static_cast<int>(FreeImage_GetHeight(image)); }
 
-// Bottom-up BGRA rows of a 32-bit image, 4 × width bytes each; null when
-// memory runs out.
-unsigned char* ExportPixels(FIBITMAP* image) {
+// Makes a bound DevIL image of the 32-bit bitmap's size and exports the
+// bottom-up BGRA rows straight into it, so no third copy of the pixels is
+// ever made. Returns the image name, or 0 when DevIL cannot take it.
+ILuint MakeDevilImage(FIBITMAP* image) {
     const int width = Width(image);
     const int height = Height(image);
-    const size_t pitch = static_cast<size_t>(width) * 4;
-    auto* pixels = new (std::nothrow) unsigned char[pitch * static_cast<size_t>(height)];
-    if (pixels)
-        FreeImage_ConvertToRawBits(pixels, image, static_cast<int>(pitch), 32, FI_RGBA_RED_MASK, FI_RGBA_GREEN_MASK,
-                                   FI_RGBA_BLUE_MASK, FALSE);
-    return pixels;
-}
-
-// Hands the pixels to a new bound DevIL image; the image name is 0 on failure.
-ILuint MakeDevilImage(const unsigned char* pixels, int width, int height) {
     ClearDevilErrors();
     ilEnable(IL_FILE_OVERWRITE);
     ILuint name = 0;
@@ -57,8 +47,12 @@ ILuint MakeDevilImage(const unsigned char* pixels, int width, int height) {
     const ILint depth = ilGetInteger(IL_IMAGE_DEPTH);
     const bool made = ilTexImage(static_cast<ILuint>(width), static_cast<ILuint>(height),
                                  static_cast<ILuint>(depth), 4, IL_BGRA, IL_UNSIGNED_BYTE,
-                                 const_cast<unsigned char*>(pixels)) == IL_TRUE;
-    if (made && ClearDevilErrors()) {
+                                 nullptr) == IL_TRUE;
+    ILubyte* pixels = made && ClearDevilErrors() ? ilGetData() : nullptr;
+    if (pixels && ilGetInteger(IL_IMAGE_BPP) == 4 &&
+        ilGetInteger(IL_IMAGE_WIDTH) == width && ilGetInteger(IL_IMAGE_HEIGHT) == height) {
+        FreeImage_ConvertToRawBits(pixels, image, width * 4, 32, FI_RGBA_RED_MASK,
+                                   FI_RGBA_GREEN_MASK, FI_RGBA_BLUE_MASK, FALSE);
         iluBuildMipmaps();
         if (ClearDevilErrors()) return name;
     }
@@ -82,11 +76,9 @@ ConvertError WriteImage(FIBITMAP* image) {
     }
     const int width = Width(image);
     const int height = Height(image);
-    unsigned char* pixels = ExportPixels(image);
+    const ILuint name = MakeDevilImage(image);
+    // DevIL holds the pixels now (or has refused them): the bitmap goes at once.
     FreeImage_Unload(image);
-    if (!pixels) return ConvertError::OutOfMemory;
-    const ILuint name = MakeDevilImage(pixels, width, height);
-    delete[] pixels;
     if (name == 0) return ConvertError::WriterFailed;
 
     ConversionJobRecord& job = ConversionJob;

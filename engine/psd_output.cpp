@@ -40,7 +40,7 @@ void ILAPIENTRY CloseWritten(ILHANDLE handle) {
 }
 
 ILint ILAPIENTRY PutByte(ILubyte byte, ILHANDLE handle) {
-    return WriteBufferedFile(FileOf(handle), &byte, 1) ? byte : IL_EOF;
+    return PutBufferedByte(FileOf(handle), byte) ? byte : IL_EOF;
 }
 
 ILint ILAPIENTRY SeekWritten(ILHANDLE handle, ILint offset, ILint origin) {

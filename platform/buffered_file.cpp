@@ -4,16 +4,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
-#include <vector>
 
 #include "platform/native_text.h"
-
-struct BufferedFile {
-    int descriptor = -1;
-    std::vector<unsigned char> buffer;
-    size_t used = 0;
-    bool failed = false;
-};
 
 namespace {
 constexpr size_t kBufferSize = 1 << 20;
@@ -32,7 +24,7 @@ bool WriteAll(int descriptor, const unsigned char* data, size_t count) {
 
 bool Flush(BufferedFile* file) {
     if (file->failed) return false;
-    if (file->used > 0 && !WriteAll(file->descriptor, file->buffer.data(), file->used)) file->failed = true;
+    if (file->used > 0 && !WriteAll(file->descriptor, file->buffer, file->used)) file->failed = true;
     file->used = 0;
     return !file->failed;
 }
@@ -43,7 +35,8 @@ BufferedFile* CreateBufferedFile(const QString& path) {
     if (descriptor < 0) return nullptr;
     auto* file = new BufferedFile;
     file->descriptor = descriptor;
-    file->buffer.resize(kBufferSize);
+    file->buffer = new unsigned char[kBufferSize];
+    file->capacity = kBufferSize;
     return file;
 }
 
@@ -56,7 +49,7 @@ bool WriteBufferedFile(BufferedFile* file, const void* data, size_t count) {
         return !file->failed;
     }
     if (file->used + count > kBufferSize && !Flush(file)) return false;
-    std::memcpy(file->buffer.data() + file->used, bytes, count);
+    std::memcpy(file->buffer + file->used, bytes, count);
     file->used += count;
     return true;
 }
@@ -81,6 +74,7 @@ bool CloseBufferedFile(BufferedFile* file) {
     // Some file systems report a full disk only when the data is synced or closed.
     if (ok && fdatasync(file->descriptor) != 0) ok = false;
     if (close(file->descriptor) != 0) ok = false;
+    delete[] file->buffer;
     delete file;
     return ok;
 }

@@ -7,12 +7,14 @@
 #include "batch/job.h"
 #include "engine/libraries.h"
 #include "platform/console.h"
+#include "platform/huge_pages.h"
 #include "platform/instance_lock.h"
 #include "platform/native_text.h"
 #include "platform/program_folder.h"
 #include "settings/product.h"
 
 int main(int argc, char** argv) {
+    UseHugePagesForImageBuffers(argv);
     // Number reading and writing must not follow the user's locale.
     std::setlocale(LC_NUMERIC, "C");
 

@@ -39,8 +39,9 @@ void ILAPIENTRY CloseWritten(ILHANDLE handle) {
     Save.closed = true;
 }
 
+// Called once for nearly every byte of the file, so it does no more than append.
 ILint ILAPIENTRY PutByte(ILubyte byte, ILHANDLE handle) {
-    return PutBufferedByte(FileOf(handle), byte) ? byte : IL_EOF;
+    return PutBufferedByte(static_cast<BufferedFile*>(handle), byte) ? byte : IL_EOF;
 }
 
 ILint ILAPIENTRY SeekWritten(ILHANDLE handle, ILint offset, ILint origin) {

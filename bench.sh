@@ -40,11 +40,16 @@ sizes=("$@")
 
 median() { sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-# Prints "seconds peak-kB" of one run of the command.
+# Prints "seconds peak-kB" of one run of the command: wall-clock seconds with
+# microsecond resolution (bash's clock around /usr/bin/time, whose own start-up
+# is the same for every command), peak memory from /usr/bin/time.
 measure() {
-  /usr/bin/time -f '%e %M' -o "$work/time.txt" "$@" >/dev/null 2>"$work/stderr.txt" || {
+  local start end
+  start=$EPOCHREALTIME
+  /usr/bin/time -f '%M' -o "$work/time.txt" "$@" >/dev/null 2>"$work/stderr.txt" || {
     echo "failed: $*" >&2; cat "$work/stderr.txt" >&2; return 1; }
-  cat "$work/time.txt"
+  end=$EPOCHREALTIME
+  echo "$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.4f", b - a }') $(cat "$work/time.txt")"
 }
 
 table="| input | pixels | rastoccmd s | ImageMagick s | floor s | vs ImageMagick | vs floor | rastoccmd peak / (W*H*4) | ImageMagick peak / (W*H*4) |
@@ -69,7 +74,7 @@ for size in "${sizes[@]}"; do
   row=$(awk -v s="$size" -v w="$w" -v h="$h" -v rs="$rs" -v ms="$ms" -v fs="$fs" -v rm="$rm_" -v mm="$mm" 'BEGIN {
     px = w * h; base = px * 4 / 1024;
     vm = ms > 0 ? sprintf("%.2f", rs / ms) : "-"; vf = fs > 0 ? sprintf("%.2f", rs / fs) : "-";
-    printf "| %s | %dx%d | %.2f | %.2f | %.2f | %s | %s | %.2f | %.2f |", s, w, h, rs, ms, fs, vm, vf, rm / base, mm / base }')
+    printf "| %s | %dx%d | %.3f | %.3f | %.3f | %s | %s | %.2f | %.2f |", s, w, h, rs, ms, fs, vm, vf, rm / base, mm / base }')
   table+=$'\n'"$row"
   echo "$row"
 done
@@ -78,7 +83,7 @@ done
   echo "# Benchmark results"
   echo
   echo "$(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, median of $runs runs after a warm-up."
-  echo "Seconds are wall-clock (/usr/bin/time %e, 10 ms resolution); peaks are maximum resident set sizes."
+  echo "Seconds are wall-clock medians; peaks are maximum resident set sizes (/usr/bin/time %M)."
   echo
   echo "$table"
 } >bench/results.md

@@ -18,27 +18,27 @@ std::atomic<bool> armed{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "the handler needs a lock-free flag");
 
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+struct sigaction previousActions[3];
 
-// Only async-signal-safe calls: unlink, sigaction, raise.
+// Only async-signal-safe calls: unlink, sigaction, raise. The signal is
+// blocked while this runs, so the raised one arrives once the handler
+// returns, under the disposition that was there before (normally: end).
 void RemoveAndResignal(int signal) {
     if (armed.exchange(false)) unlink(registeredPath);
-    struct sigaction fallback {};
-    fallback.sa_handler = SIG_DFL;
-    sigemptyset(&fallback.sa_mask);
-    sigaction(signal, &fallback, nullptr);
+    for (int k = 0; k < 3; ++k)
+        if (kSignals[k] == signal) sigaction(signal, &previousActions[k], nullptr);
     raise(signal);
 }
 
 void InstallHandlers() {
-    for (const int signal : kSignals) {
-        struct sigaction previous {};
-        if (sigaction(signal, nullptr, &previous) != 0 || previous.sa_handler == SIG_IGN) continue;
+    for (int k = 0; k < 3; ++k) {
+        struct sigaction& previous = previousActions[k];
+        if (sigaction(kSignals[k], nullptr, &previous) != 0 || previous.sa_handler == SIG_IGN) continue;
         struct sigaction action {};
         action.sa_handler = RemoveAndResignal;
         sigemptyset(&action.sa_mask);
         for (const int other : kSignals) sigaddset(&action.sa_mask, other);
-        action.sa_flags = SA_RESETHAND;
-        sigaction(signal, &action, nullptr);
+        sigaction(kSignals[k], &action, nullptr);
     }
 }
 

@@ -11,7 +11,7 @@
 #include <new>
 #include <vector>
 
-#include "platform/font_internal.h"
+#include "platform/drawing/font_internal.h"
 
 namespace {
 // Font sizes are points at 96 dots per inch.

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
-#include "platform/canvas_internal.h"
+#include "platform/drawing/canvas_internal.h"
 
 namespace {
 struct PathStep {

@@ -4,7 +4,7 @@
 #include <new>
 #include <vector>
 
-#include "platform/canvas_internal.h"
+#include "platform/drawing/canvas_internal.h"
 
 namespace {
 cairo_surface_t* NewSurface(int width, int height) {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "platform/canvas_internal.h"
-#include "platform/font_internal.h"
+#include "platform/drawing/canvas_internal.h"
+#include "platform/drawing/font_internal.h"
 
 namespace {
 double Advance(cairo_scaled_font_t* scaled, const QByteArray& utf8) {

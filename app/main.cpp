@@ -22,7 +22,7 @@ namespace {
 bool NamesLargeImage(int argc, char** argv) {
     constexpr int64_t kLargePixels = 4000000;
     for (int i = 1; i < argc; ++i) {
-        QString text = QString::fromLocal8Bit(argv[i]).trimmed();
+        QString text = DecodeNativeText(QByteArray(argv[i])).trimmed();
         const qsizetype eq = text.indexOf(u'=');
         if (text.startsWith(QLatin1String("--")) && eq >= 0) text = text.mid(eq + 1);
         while (text.startsWith(u'"')) text.remove(0, 1);

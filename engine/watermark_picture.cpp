@@ -4,11 +4,12 @@
 #include <vector>
 
 #include "platform/image_codec.h"
+#include "platform/native_text.h"
 
 namespace {
 // BMP is FreeImage's: the drawing services read PNG and JPEG only.
 Canvas* LoadBmp(const QString& path, int* bitsPerPixel) {
-    const QByteArray name = path.toUtf8();
+    const QByteArray name = EncodeNativeText(path);
     if (FreeImage_GetFileType(name.constData(), 0) != FIF_BMP) return nullptr;
     FIBITMAP* bitmap = FreeImage_Load(FIF_BMP, name.constData(), 0);
     if (!bitmap) return nullptr;

@@ -4,8 +4,9 @@
 #include <cstdio>
 #include <jpeglib.h>
 #include <png.h>
-#include <QFile>
 #include <vector>
+
+#include "platform/file_head.h"
 
 namespace {
 // Straight RGBA rows, top-down, of a whole canvas.
@@ -120,9 +121,8 @@ Canvas* DecodeJpeg(const QByteArray& bytes, int* bitsPerPixel) {
 
 Canvas* LoadImageFile(const QString& path, int* bitsPerPixel) {
     if (path.isEmpty()) return nullptr;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return nullptr;
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    if (!ReadWholeFile(path, &bytes)) return nullptr;
     if (bytes.startsWith("\x89PNG\r\n\x1a\n")) return DecodePng(bytes, bitsPerPixel);
     if (bytes.startsWith("\xff\xd8\xff")) return DecodeJpeg(bytes, bitsPerPixel);
     return nullptr;

@@ -4,10 +4,9 @@
 #include <cmath>
 #include <limits>
 #include <string>
-#include <QFile>
-#include <QFileInfo>
 
 #include "platform/atomic_write.h"
+#include "platform/file_head.h"
 
 namespace {
 
@@ -110,11 +109,8 @@ IniDocument ParseIni(const QByteArray& bytes) {
 }
 
 bool ReadIniFile(const QString& path, IniDocument* document) {
-    if (path.isEmpty() || QFileInfo(path).isDir()) return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return false;
+    QByteArray bytes;
+    if (!ReadWholeFile(path, &bytes)) return false;
     *document = ParseIni(bytes);
     return true;
 }

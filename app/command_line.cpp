@@ -61,7 +61,9 @@ QString StripQuotes(QString value) {
     return value.mid(start, end - start);
 }
 
-QString ProgramFileName() { return QFileInfo(ProgramPath()).completeBaseName(); }
+QString ProgramFileName() {
+    return QFileInfo(ProgramPath()).completeBaseName();
+}
 
 QString RandomInputFormat() {
     const QStringList& formats = InputFormatList();
@@ -102,8 +104,7 @@ ParsedCommandLine ReadParameters() {
         result.action = CommandLineAction::Version;
         return result;
     }
-    if (first == QLatin1String("-H") || first == QLatin1String("-?") ||
-        first == QLatin1String("--HELP")) {
+    if (first == QLatin1String("-H") || first == QLatin1String("-?") || first == QLatin1String("--HELP")) {
         result.action = CommandLineAction::Help;
         return result;
     }
@@ -150,8 +151,7 @@ ParsedCommandLine ReadParameters() {
                     break;
                 }
                 JoinQuoted(&i, &value);
-                const OptionResult applied =
-                    ApplyLongOption(name, StripQuotes(value), OptionSource::CommandLine);
+                const OptionResult applied = ApplyLongOption(name, StripQuotes(value), OptionSource::CommandLine);
                 result.errorText = OptionErrorText(applied);
             }
         }
@@ -206,12 +206,13 @@ QStringList HelpLines(const QString& programName) {
         "  -v, --version             Display version information and exit",
     };
     QStringList out;
-    for (const char* line : lines)
-        out << FillPlaceholders(QString::fromLatin1(line), programName, RandomInputFormat());
+    for (const char* line : lines) out << FillPlaceholders(QString::fromLatin1(line), programName, RandomInputFormat());
     return out;
 }
 
-QStringList VersionLines() { return {VersionText(ProgramVersion)}; }
+QStringList VersionLines() {
+    return {VersionText(ProgramVersion)};
+}
 
 QStringList BannerLines() {
     QString copyright = QString::fromUtf8(CopyrightText);

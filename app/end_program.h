@@ -2,8 +2,8 @@
 
 // Exit statuses of the process.
 enum ExitStatus {
-    ExitSuccess = 0,         // success, help, version, a normal end of the window
-    ExitRefused = 1,         // the command line was refused or a check printed "Error: "
+    ExitSuccess = 0,  // success, help, version, a normal end of the window
+    ExitRefused = 1,  // the command line was refused or a check printed "Error: "
     ExitNothingConverted = 2,
     ExitAlreadyRunning = 3,  // another copy of the same version holds the lock
     ExitNoWindow = 4,        // window mode is not part of this build

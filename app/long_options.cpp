@@ -20,24 +20,24 @@ struct OptionRow {
     ValueKind kind;
     const char* group;
     const char* key;
-    KeywordTable table;  // for words
-    int8_t flagValue;    // what a flag stores
-    const char* alsoKey; // a switch of the same group that the option turns on
+    KeywordTable table;   // for words
+    int8_t flagValue;     // what a flag stores
+    const char* alsoKey;  // a switch of the same group that the option turns on
     int8_t alsoValue;
     Sources sources;
 };
 
 constexpr KeywordTable NoTable = KeywordTable::DdsLoading;
 
-constexpr OptionRow Number(const char* name, const char* group, const char* key,
-                           const char* alsoKey = nullptr, int8_t alsoValue = 1, Sources sources = Both) {
+constexpr OptionRow Number(const char* name, const char* group, const char* key, const char* alsoKey = nullptr,
+                           int8_t alsoValue = 1, Sources sources = Both) {
     return {name, ValueKind::Number, group, key, NoTable, 0, alsoKey, alsoValue, sources};
 }
 constexpr OptionRow Word(const char* name, const char* group, const char* key, KeywordTable table) {
     return {name, ValueKind::Word, group, key, table, 0, nullptr, 0, Both};
 }
-constexpr OptionRow Text(const char* name, const char* group, const char* key,
-                         const char* alsoKey = nullptr, int8_t alsoValue = 1) {
+constexpr OptionRow Text(const char* name, const char* group, const char* key, const char* alsoKey = nullptr,
+                         int8_t alsoValue = 1) {
     return {name, ValueKind::Text, group, key, NoTable, 0, alsoKey, alsoValue, Both};
 }
 constexpr OptionRow Flag(const char* name, const char* group, const char* key, int8_t value = 1,
@@ -139,8 +139,8 @@ const OptionRow options[] = {
 };
 
 // The output formats with a colour-depth option "--<FORMAT>-BPP" for the setting "<FORMAT> BPP".
-const char* const depthFormats[] = {"BMP", "DDS", "EXR", "GIF", "HDR", "ICO", "J2K", "JNG",
-                                    "JP2", "JPG", "JXR", "PBM", "PCX", "PFM", "PGM", "PNG",
+const char* const depthFormats[] = {"BMP", "DDS", "EXR", "GIF",  "HDR",  "ICO",  "J2K", "JNG",
+                                    "JP2", "JPG", "JXR", "PBM",  "PCX",  "PFM",  "PGM", "PNG",
                                     "PPM", "PSD", "TGA", "TIFF", "WBMP", "WEBP", "XPM"};
 
 const QLatin1String ProfileOption("--PROFILE");
@@ -172,9 +172,14 @@ void StoreNumber(const SettingField& field, int32_t number) {
             *static_cast<int8_t*>(field.value) = static_cast<int8_t>(static_cast<uint8_t>(number & 0xFF));
             break;
         case SettingType::Int:
-        case SettingType::Date: *static_cast<int32_t*>(field.value) = number; break;
-        case SettingType::Float: *static_cast<float*>(field.value) = static_cast<float>(number); break;
-        case SettingType::Text: break;
+        case SettingType::Date:
+            *static_cast<int32_t*>(field.value) = number;
+            break;
+        case SettingType::Float:
+            *static_cast<float*>(field.value) = static_cast<float>(number);
+            break;
+        case SettingType::Text:
+            break;
     }
 }
 
@@ -182,15 +187,21 @@ void ApplyRow(const OptionRow& row, const QString& value) {
     const SettingField* field = FindSetting(row.group, row.key);
     if (!field) return;
     switch (row.kind) {
-        case ValueKind::Number: StoreNumber(*field, ReadOptionNumber(value)); break;
+        case ValueKind::Number:
+            StoreNumber(*field, ReadOptionNumber(value));
+            break;
         case ValueKind::Decimal:
             if (field->type == SettingType::Float) *static_cast<float*>(field->value) = ReadOptionDecimal(value);
             break;
-        case ValueKind::Word: StoreNumber(*field, KeywordValue(row.table, value)); break;
+        case ValueKind::Word:
+            StoreNumber(*field, KeywordValue(row.table, value));
+            break;
         case ValueKind::Text:
             if (field->type == SettingType::Text) *static_cast<QString*>(field->value) = value;
             break;
-        case ValueKind::Flag: StoreNumber(*field, row.flagValue); break;
+        case ValueKind::Flag:
+            StoreNumber(*field, row.flagValue);
+            break;
     }
     if (row.alsoKey)
         if (const SettingField* also = FindSetting(row.group, row.alsoKey)) StoreNumber(*also, row.alsoValue);

@@ -1,6 +1,6 @@
 #pragma once
-#include <cstdint>
 #include <QString>
+#include <cstdint>
 
 // The long options of the form --NAME=VALUE: one for nearly every
 // conversion setting. The same names serve as keys of a profile file.

@@ -1,4 +1,6 @@
 #include "app/end_program.h"
 #include "batch/command_line_job.h"
 
-int RunConversion(bool quiet) { return RunCommandLineJob(quiet); }
+int RunConversion(bool quiet) {
+    return RunCommandLineJob(quiet);
+}

@@ -16,8 +16,12 @@
 
 namespace {
 
-QString Number(int32_t value) { return QString::number(value); }
-QString Flag(int8_t value) { return value != 0 ? QStringLiteral("1") : QStringLiteral("0"); }
+QString Number(int32_t value) {
+    return QString::number(value);
+}
+QString Flag(int8_t value) {
+    return value != 0 ? QStringLiteral("1") : QStringLiteral("0");
+}
 
 QString Keyword(KeywordTable list, int32_t value) {
     return SettingKeyword(static_cast<int32_t>(list), value);
@@ -43,13 +47,13 @@ struct OutputFormatRow {
 const OutputFormatRow* FindOutputFormatRow(const QString& type) {
     auto& o = ConversionSettings.output;
     static const OutputFormatRow rows[] = {
-        {"bmp", &o.bmpBpp, nullptr},   {"dds", &o.ddsBpp, nullptr},   {"exr", &o.exrBpp, nullptr},
-        {"gif", &o.gifBpp, nullptr},   {"hdr", &o.hdrBpp, nullptr},   {"ico", &o.icoBpp, nullptr},
-        {"j2k", &o.j2kBpp, nullptr},   {"jng", &o.jngBpp, nullptr},   {"jp2", &o.jp2Bpp, nullptr},
-        {"jpg", &o.jpgBpp, &o.jpgQuality}, {"jxr", &o.jxrBpp, nullptr}, {"pbm", &o.pbmBpp, nullptr},
-        {"pcx", &o.pcxBpp, nullptr},   {"pfm", &o.pfmBpp, nullptr},   {"pgm", &o.pgmBpp, nullptr},
-        {"png", &o.pngBpp, nullptr},   {"ppm", &o.ppmBpp, nullptr},   {"psd", &o.psdBpp, nullptr},
-        {"tga", &o.tgaBpp, nullptr},   {"tiff", &o.tiffBpp, nullptr}, {"wbmp", &o.wbmpBpp, nullptr},
+        {"bmp", &o.bmpBpp, nullptr},          {"dds", &o.ddsBpp, nullptr},   {"exr", &o.exrBpp, nullptr},
+        {"gif", &o.gifBpp, nullptr},          {"hdr", &o.hdrBpp, nullptr},   {"ico", &o.icoBpp, nullptr},
+        {"j2k", &o.j2kBpp, nullptr},          {"jng", &o.jngBpp, nullptr},   {"jp2", &o.jp2Bpp, nullptr},
+        {"jpg", &o.jpgBpp, &o.jpgQuality},    {"jxr", &o.jxrBpp, nullptr},   {"pbm", &o.pbmBpp, nullptr},
+        {"pcx", &o.pcxBpp, nullptr},          {"pfm", &o.pfmBpp, nullptr},   {"pgm", &o.pgmBpp, nullptr},
+        {"png", &o.pngBpp, nullptr},          {"ppm", &o.ppmBpp, nullptr},   {"psd", &o.psdBpp, nullptr},
+        {"tga", &o.tgaBpp, nullptr},          {"tiff", &o.tiffBpp, nullptr}, {"wbmp", &o.wbmpBpp, nullptr},
         {"webp", &o.webpBpp, &o.webpQuality}, {"xpm", &o.xpmBpp, nullptr},
     };
     for (const OutputFormatRow& row : rows)
@@ -117,11 +121,12 @@ bool CheckTransform(bool debug) {
         RunPrint(QStringLiteral("Image Rotation Back Color: ") + t.imageRotationBackColor);
     }
     if (t.doImageResize) {
-        Debug(debug, QStringLiteral("Width: %1 %2")
-                         .arg(Number(t.imageWidth), Keyword(KeywordTable::Unit, t.imageWidthUnit)));
+        Debug(debug,
+              QStringLiteral("Width: %1 %2").arg(Number(t.imageWidth), Keyword(KeywordTable::Unit, t.imageWidthUnit)));
         if (t.imageWidth == 0) return Fail(QStringLiteral("Error: Invalid width value"));
-        Debug(debug, QStringLiteral("Height: %1 %2")
-                         .arg(Number(t.imageHeight), Keyword(KeywordTable::Unit, t.imageHeightUnit)));
+        Debug(
+            debug,
+            QStringLiteral("Height: %1 %2").arg(Number(t.imageHeight), Keyword(KeywordTable::Unit, t.imageHeightUnit)));
         if (t.imageHeight == 0) return Fail(QStringLiteral("Error: Invalid height value"));
         Debug(debug, QStringLiteral("Keep Aspect Ratio: ") + Flag(t.keepAspectRatio));
         Debug(debug, QStringLiteral("Image Resize Type: ") + Keyword(KeywordTable::ResizeType, t.imageResizeType));
@@ -234,7 +239,9 @@ QString SettingKeyword(int32_t list, int32_t value, const QString& compressionFo
     return KeywordOf(table, value).toLower();
 }
 
-bool IsOutputFormat(const QString& name) { return OutputFormatList().contains(name, Qt::CaseSensitive); }
+bool IsOutputFormat(const QString& name) {
+    return OutputFormatList().contains(name, Qt::CaseSensitive);
+}
 
 bool IsAllowedBitDepth(const QString& format, int32_t depth) {
     if (depth == 0) return true;
@@ -249,18 +256,25 @@ bool IsAllowedBitDepth(const QString& format, int32_t depth) {
 
 int32_t FontStyleFlags(int8_t style) {
     switch (style) {
-        case 1: return FontBold;
-        case 2: return FontItalic;
-        case 3: return FontBold + FontItalic;
-        default: return 0;
+        case 1:
+            return FontBold;
+        case 2:
+            return FontItalic;
+        case 3:
+            return FontBold + FontItalic;
+        default:
+            return 0;
     }
 }
 
 int32_t FontEffectFlags(int8_t effect) {
     switch (effect) {
-        case 1: return FontUnderline;
-        case 2: return FontStrikeOut;
-        default: return 0;
+        case 1:
+            return FontUnderline;
+        case 2:
+            return FontStrikeOut;
+        default:
+            return 0;
     }
 }
 
@@ -297,8 +311,7 @@ bool CheckOutputFormat(const QString& type, bool debug) {
         RunPrint(type.toUpper() + QStringLiteral(" BPP: ") + Number(*row->bitDepth));
         PrintOutputFormatExtras(type);
     }
-    if (!IsAllowedBitDepth(type, *row->bitDepth))
-        return Fail(QStringLiteral("Error: Invalid %1-bpp value").arg(type));
+    if (!IsAllowedBitDepth(type, *row->bitDepth)) return Fail(QStringLiteral("Error: Invalid %1-bpp value").arg(type));
     if (row->quality && (*row->quality < 1 || *row->quality > 100))
         return Fail(QStringLiteral("Error: Invalid %1-quality value").arg(type));
     return true;
@@ -338,8 +351,8 @@ int RunCommandLineJob(bool quiet) {
     if (extension != QLatin1String("txt") && extension != QLatin1String("lst"))
         j.fileCount = AddInputFile(j.currentInputPath) ? 1 : 0;
     if (!quiet)
-        RunPrint(FillPlaceholders(GetString(QStringLiteral("Msg"), QStringLiteral("Import complete")),
-                                  Number(j.fileCount)));
+        RunPrint(
+            FillPlaceholders(GetString(QStringLiteral("Msg"), QStringLiteral("Import complete")), Number(j.fileCount)));
     if (j.fileCount == 0) {
         RunPrint(GetString(QStringLiteral("Msg"), QStringLiteral("Conversion is not complete")));
         RunPrint(GetString(QStringLiteral("Msg"), QStringLiteral("Empty input files")));

@@ -1,6 +1,6 @@
 #pragma once
-#include <cstdint>
 #include <QString>
+#include <cstdint>
 
 // Outcome of a command-line run; the values are the process exit statuses.
 enum RunStatus : int {

@@ -6,7 +6,9 @@
 
 ConversionJobRecord ConversionJob;
 
-int32_t DrawRandomNumber() { return RandomInt(1, 99999); }
+int32_t DrawRandomNumber() {
+    return RandomInt(1, 99999);
+}
 
 void ResetJob() {
     ConversionJobRecord& j = ConversionJob;

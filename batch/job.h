@@ -1,10 +1,10 @@
 #pragma once
-#include <atomic>
-#include <cstdint>
-#include <mutex>
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <atomic>
+#include <cstdint>
+#include <mutex>
 
 struct FileEntry {
     int32_t added = 0;

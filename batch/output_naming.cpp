@@ -14,10 +14,8 @@ namespace {
 // Processing order of the placeholders: a value inserted by an earlier one
 // may bring in text that a later one expands.
 const char* const placeholderOrder[] = {
-    "%filename%", "%filename[u]%", "%filename[l]%", "%filename[t]%",
-    "%ext%", "%ext[u]%", "%ext[t]%",
-    "%yyyy%", "%mm%", "%dd%", "%hh%", "%ii%", "%ss%",
-    "%bpp%", "%width%", "%height%", "%rnd%", "%n%",
+    "%filename%", "%filename[u]%", "%filename[l]%", "%filename[t]%", "%ext%", "%ext[u]%", "%ext[t]%", "%yyyy%", "%mm%",
+    "%dd%",       "%hh%",          "%ii%",          "%ss%",          "%bpp%", "%width%",  "%height%", "%rnd%",  "%n%",
 };
 
 QString TitleCase(const QString& text) {
@@ -40,31 +38,51 @@ QDateTime LocalClock() {
     return QDateTime::fromSecsSinceEpoch(CurrentDateValue(), Qt::UTC);
 }
 
-QString TwoDigits(int value) { return QString::number(value).rightJustified(2, QLatin1Char('0')); }
+QString TwoDigits(int value) {
+    return QString::number(value).rightJustified(2, QLatin1Char('0'));
+}
 
 // The value of a placeholder (given in lower case); false for an unknown one.
 bool PlaceholderValue(const QString& placeholder, QString* value) {
     const ConversionJobRecord& j = ConversionJob;
-    if (placeholder == QLatin1String("%filename%")) *value = InputBaseName();
-    else if (placeholder == QLatin1String("%filename[u]%")) *value = InputBaseName().toUpper();
-    else if (placeholder == QLatin1String("%filename[l]%")) *value = InputBaseName().toLower();
-    else if (placeholder == QLatin1String("%filename[t]%")) *value = TitleCase(InputBaseName());
-    else if (placeholder == QLatin1String("%ext%")) *value = j.conversionType;
-    else if (placeholder == QLatin1String("%ext[u]%")) *value = j.conversionType.toUpper();
-    else if (placeholder == QLatin1String("%ext[t]%")) *value = TitleCase(j.conversionType);
+    if (placeholder == QLatin1String("%filename%"))
+        *value = InputBaseName();
+    else if (placeholder == QLatin1String("%filename[u]%"))
+        *value = InputBaseName().toUpper();
+    else if (placeholder == QLatin1String("%filename[l]%"))
+        *value = InputBaseName().toLower();
+    else if (placeholder == QLatin1String("%filename[t]%"))
+        *value = TitleCase(InputBaseName());
+    else if (placeholder == QLatin1String("%ext%"))
+        *value = j.conversionType;
+    else if (placeholder == QLatin1String("%ext[u]%"))
+        *value = j.conversionType.toUpper();
+    else if (placeholder == QLatin1String("%ext[t]%"))
+        *value = TitleCase(j.conversionType);
     else if (placeholder == QLatin1String("%yyyy%"))
         *value = QString::number(LocalClock().date().year()).rightJustified(4, QLatin1Char('0'));
-    else if (placeholder == QLatin1String("%mm%")) *value = TwoDigits(LocalClock().date().month());
-    else if (placeholder == QLatin1String("%dd%")) *value = TwoDigits(LocalClock().date().day());
-    else if (placeholder == QLatin1String("%hh%")) *value = TwoDigits(LocalClock().time().hour());
-    else if (placeholder == QLatin1String("%ii%")) *value = TwoDigits(LocalClock().time().minute());
-    else if (placeholder == QLatin1String("%ss%")) *value = TwoDigits(LocalClock().time().second());
-    else if (placeholder == QLatin1String("%bpp%")) *value = QString::number(j.outputBitDepth);
-    else if (placeholder == QLatin1String("%width%")) *value = QString::number(j.imageWidth);
-    else if (placeholder == QLatin1String("%height%")) *value = QString::number(j.imageHeight);
-    else if (placeholder == QLatin1String("%rnd%")) *value = FiveDigits(j.randomNumber);
-    else if (placeholder == QLatin1String("%n%")) *value = FiveDigits(j.sequenceNumber);
-    else return false;
+    else if (placeholder == QLatin1String("%mm%"))
+        *value = TwoDigits(LocalClock().date().month());
+    else if (placeholder == QLatin1String("%dd%"))
+        *value = TwoDigits(LocalClock().date().day());
+    else if (placeholder == QLatin1String("%hh%"))
+        *value = TwoDigits(LocalClock().time().hour());
+    else if (placeholder == QLatin1String("%ii%"))
+        *value = TwoDigits(LocalClock().time().minute());
+    else if (placeholder == QLatin1String("%ss%"))
+        *value = TwoDigits(LocalClock().time().second());
+    else if (placeholder == QLatin1String("%bpp%"))
+        *value = QString::number(j.outputBitDepth);
+    else if (placeholder == QLatin1String("%width%"))
+        *value = QString::number(j.imageWidth);
+    else if (placeholder == QLatin1String("%height%"))
+        *value = QString::number(j.imageHeight);
+    else if (placeholder == QLatin1String("%rnd%"))
+        *value = FiveDigits(j.randomNumber);
+    else if (placeholder == QLatin1String("%n%"))
+        *value = FiveDigits(j.sequenceNumber);
+    else
+        return false;
     return true;
 }
 

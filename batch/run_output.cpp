@@ -15,8 +15,14 @@ void SetRunOutput(LinePrinter out, LinePrinter errors) {
     errorPrinter = errors ? errors : PrintErrorLine;
 }
 
-void ResetRunOutput() { SetRunOutput(nullptr, nullptr); }
+void ResetRunOutput() {
+    SetRunOutput(nullptr, nullptr);
+}
 
-void RunPrint(const QString& line) { outPrinter.load()(line); }
+void RunPrint(const QString& line) {
+    outPrinter.load()(line);
+}
 
-void RunPrintError(const QString& line) { errorPrinter.load()(line); }
+void RunPrintError(const QString& line) {
+    errorPrinter.load()(line);
+}

@@ -1,6 +1,6 @@
 #pragma once
-#include <cstdint>
 #include <QString>
+#include <cstdint>
 
 // The one font object of the text watermark: loaded by the command-line
 // checks, used by the watermark stage, freed at the end of the run.

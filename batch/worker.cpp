@@ -35,7 +35,9 @@ void ApplyFileTimestamp() {
 
 }  // namespace
 
-void SetFileConverter(FileConverter convert) { fileConverter = convert ? convert : ConvertCurrentFile; }
+void SetFileConverter(FileConverter convert) {
+    fileConverter = convert ? convert : ConvertCurrentFile;
+}
 
 void CreateJobLock() {
     delete ConversionJob.jobLock;
@@ -111,7 +113,9 @@ bool StartConversionWorker() {
     return true;
 }
 
-bool ConversionWorkerAlive() { return workerAlive.load(); }
+bool ConversionWorkerAlive() {
+    return workerAlive.load();
+}
 
 void WaitForConversionWorker() {
     if (workerThread.joinable()) workerThread.join();

@@ -19,7 +19,9 @@ static uint32_t next_random(void) {
     return rng;
 }
 
-static int clamp255(int v) { return v < 0 ? 0 : v > 255 ? 255 : v; }
+static int clamp255(int v) {
+    return v < 0 ? 0 : v > 255 ? 255 : v;
+}
 
 static int generate(const char* kind, int w, int h, const char* out) {
     FILE* f = fopen(out, "wb");
@@ -99,8 +101,7 @@ static int floor_run(const char* in, const char* out) {
 }
 
 int main(int argc, char** argv) {
-    if (argc == 6 && !strcmp(argv[1], "gen"))
-        return generate(argv[2], atoi(argv[3]), atoi(argv[4]), argv[5]);
+    if (argc == 6 && !strcmp(argv[1], "gen")) return generate(argv[2], atoi(argv[3]), atoi(argv[4]), argv[5]);
     if (argc == 4 && !strcmp(argv[1], "floor")) return floor_run(argv[2], argv[3]);
     fprintf(stderr, "usage: bench_tool gen KIND W H OUT.png | bench_tool floor IN.png OUT.raw\n");
     return 2;

@@ -12,7 +12,9 @@ bool IsPlainBitmap(FIBITMAP* image, unsigned bpp) {
 }
 }  // namespace
 
-bool HasTransparency(FIBITMAP* image) { return FreeImage_IsTransparent(image) != FALSE; }
+bool HasTransparency(FIBITMAP* image) {
+    return FreeImage_IsTransparent(image) != FALSE;
+}
 
 FIBITMAP* ToTrueColour(FIBITMAP* image) {
     if (!image) return nullptr;

@@ -1,6 +1,6 @@
 #pragma once
-#include <cstdint>
 #include <QString>
+#include <cstdint>
 
 struct RgbColour {
     uint8_t red = 0;

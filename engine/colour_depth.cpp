@@ -46,10 +46,14 @@ FIBITMAP* ConvertColourDepth(FIBITMAP* image) {
     if (HasDepth(image, depth)) return image;
     const QString& type = job.conversionType;
     switch (depth) {
-        case 96: return Replace(image, FreeImage_ConvertToRGBF(image));
-        case 48: return Replace(image, FreeImage_ConvertToRGB16(image));
-        case 32: return Replace(image, FreeImage_ConvertTo32Bits(image));
-        case 24: return Replace(image, FreeImage_ConvertTo24Bits(image));
+        case 96:
+            return Replace(image, FreeImage_ConvertToRGBF(image));
+        case 48:
+            return Replace(image, FreeImage_ConvertToRGB16(image));
+        case 32:
+            return Replace(image, FreeImage_ConvertTo32Bits(image));
+        case 24:
+            return Replace(image, FreeImage_ConvertTo24Bits(image));
         case 16:
             if (FreeImage_GetBPP(image) > 32) {
                 image = Replace(image, FreeImage_ConvertTo24Bits(image));
@@ -63,8 +67,10 @@ FIBITMAP* ConvertColourDepth(FIBITMAP* image) {
             image = To24Bits(image);
             if (!image) return nullptr;
             return Replace(image, FreeImage_ColorQuantizeEx(image, FIQ_WUQUANT, 256, 0, nullptr));
-        case 4: return Replace(image, FreeImage_ConvertTo4Bits(image));
-        case 1: return Replace(image, FreeImage_Dither(image, FID_FS));
+        case 4:
+            return Replace(image, FreeImage_ConvertTo4Bits(image));
+        case 1:
+            return Replace(image, FreeImage_Dither(image, FID_FS));
         default:
             FreeImage_Unload(image);
             return nullptr;

@@ -1,7 +1,7 @@
 #pragma once
-#include <cstdint>
 #include <FreeImage.h>
 #include <QString>
+#include <cstdint>
 
 // The first allowed depth of the output format that is not below the source
 // depth, else the last one; 0 when the format lists none.

@@ -13,7 +13,9 @@ CanvasPixel Opaque(const QString& text) {
 
 // Plain decimal integers; a negative value keeps its own sign, so it may
 // follow a fixed minus sign.
-QString N(qint64 value) { return QString::number(value); }
+QString N(qint64 value) {
+    return QString::number(value);
+}
 }  // namespace
 
 std::array<QString, 4> FrameBandPaths(int width, int height, int left, int right, int top, int bottom) {

@@ -1,7 +1,7 @@
 #pragma once
-#include <array>
 #include <FreeImage.h>
 #include <QString>
+#include <array>
 
 // Paints the four frame bands inside the edges of the image of the given
 // size, mitred at the corners, at the frame's opacity. The image keeps its

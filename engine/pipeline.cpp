@@ -30,8 +30,12 @@ static_assert(FI_RGBA_RED == 2 && FI_RGBA_GREEN == 1 && FI_RGBA_BLUE == 0 && FI_
               "FreeImage must store pixels as BGRA");
 
 namespace {
-int Width(FIBITMAP* image) { return static_cast<int>(FreeImage_GetWidth(image)); }
-int Height(FIBITMAP* image) { return static_cast<int>(FreeImage_GetHeight(image)); }
+int Width(FIBITMAP* image) {
+    return static_cast<int>(FreeImage_GetWidth(image));
+}
+int Height(FIBITMAP* image) {
+    return static_cast<int>(FreeImage_GetHeight(image));
+}
 
 // Makes a bound DevIL image of the 32-bit bitmap's size and exports the
 // bottom-up BGRA rows straight into it, so no third copy of the pixels is
@@ -45,14 +49,13 @@ ILuint MakeDevilImage(FIBITMAP* image) {
     ilGenImages(1, &name);
     ilBindImage(name);
     const ILint depth = ilGetInteger(IL_IMAGE_DEPTH);
-    const bool made = ilTexImage(static_cast<ILuint>(width), static_cast<ILuint>(height),
-                                 static_cast<ILuint>(depth), 4, IL_BGRA, IL_UNSIGNED_BYTE,
-                                 nullptr) == IL_TRUE;
+    const bool made = ilTexImage(static_cast<ILuint>(width), static_cast<ILuint>(height), static_cast<ILuint>(depth), 4,
+                                 IL_BGRA, IL_UNSIGNED_BYTE, nullptr) == IL_TRUE;
     ILubyte* pixels = made && ClearDevilErrors() ? ilGetData() : nullptr;
-    if (pixels && ilGetInteger(IL_IMAGE_BPP) == 4 &&
-        ilGetInteger(IL_IMAGE_WIDTH) == width && ilGetInteger(IL_IMAGE_HEIGHT) == height) {
-        FreeImage_ConvertToRawBits(pixels, image, width * 4, 32, FI_RGBA_RED_MASK,
-                                   FI_RGBA_GREEN_MASK, FI_RGBA_BLUE_MASK, FALSE);
+    if (pixels && ilGetInteger(IL_IMAGE_BPP) == 4 && ilGetInteger(IL_IMAGE_WIDTH) == width &&
+        ilGetInteger(IL_IMAGE_HEIGHT) == height) {
+        FreeImage_ConvertToRawBits(pixels, image, width * 4, 32, FI_RGBA_RED_MASK, FI_RGBA_GREEN_MASK,
+                                   FI_RGBA_BLUE_MASK, FALSE);
         iluBuildMipmaps();
         if (ClearDevilErrors()) return name;
     }
@@ -146,14 +149,22 @@ ConvertError ConvertFile() {
 
 const char* ConvertErrorText(ConvertError error) {
     switch (error) {
-        case ConvertError::None: return "converted";
-        case ConvertError::CannotRead: return "the file is missing or is not a readable PNG image";
-        case ConvertError::TooLarge: return "the image is too large for a PSD file";
-        case ConvertError::StageFailed: return "an image operation failed";
-        case ConvertError::OutOfMemory: return "not enough memory";
-        case ConvertError::WriterFailed: return "the PSD writer could not take the image";
-        case ConvertError::CannotWrite: return "the PSD file could not be written completely";
-        case ConvertError::CannotReplace: return "the PSD file could not be given its final name";
+        case ConvertError::None:
+            return "converted";
+        case ConvertError::CannotRead:
+            return "the file is missing or is not a readable PNG image";
+        case ConvertError::TooLarge:
+            return "the image is too large for a PSD file";
+        case ConvertError::StageFailed:
+            return "an image operation failed";
+        case ConvertError::OutOfMemory:
+            return "not enough memory";
+        case ConvertError::WriterFailed:
+            return "the PSD writer could not take the image";
+        case ConvertError::CannotWrite:
+            return "the PSD file could not be written completely";
+        case ConvertError::CannotReplace:
+            return "the PSD file could not be given its final name";
     }
     return "unknown error";
 }

@@ -1,6 +1,6 @@
 #pragma once
-#include <cstdint>
 #include <QByteArray>
+#include <cstdint>
 
 // Signature, IHDR length and type, width and height.
 constexpr int kPngHeadBytes = 24;

@@ -1,7 +1,7 @@
 #include "engine/psd_output.h"
 
-#include <climits>
 #include <IL/il.h>
+#include <climits>
 
 #include "engine/devil_errors.h"
 #include "platform/buffered_file.h"
@@ -76,8 +76,10 @@ ConvertError SaveBoundImageAsPsd(const QString& path) {
         Save.closedCleanly = false;
     }
     ConvertError result = ConvertError::None;
-    if (!Save.created || !Save.closed || !Save.closedCleanly) result = ConvertError::CannotWrite;
-    else if (!saved || !quiet) result = ConvertError::WriterFailed;
+    if (!Save.created || !Save.closed || !Save.closedCleanly)
+        result = ConvertError::CannotWrite;
+    else if (!saved || !quiet)
+        result = ConvertError::WriterFailed;
     if (result != ConvertError::None) {
         if (Save.created) DeleteFileForced(path);
         UnregisterTemporaryFile();

@@ -63,20 +63,27 @@ bool ResizedSize(int32_t width, int32_t height, const ResizeRules& rules, int32_
 
 FREE_IMAGE_FILTER ResizeFilter() {
     switch (ConversionSettings.transform.imageResizeAlgorithm) {
-        case 0: return FILTER_BOX;
-        case 1: return FILTER_BILINEAR;
-        case 2: return FILTER_BSPLINE;
-        case 3: return FILTER_BICUBIC;
-        case 4: return FILTER_CATMULLROM;
-        case 5: return FILTER_LANCZOS3;
-        default: return FILTER_BICUBIC;
+        case 0:
+            return FILTER_BOX;
+        case 1:
+            return FILTER_BILINEAR;
+        case 2:
+            return FILTER_BSPLINE;
+        case 3:
+            return FILTER_BICUBIC;
+        case 4:
+            return FILTER_CATMULLROM;
+        case 5:
+            return FILTER_LANCZOS3;
+        default:
+            return FILTER_BICUBIC;
     }
 }
 
 FIBITMAP* ResizeImage(FIBITMAP* image, int width, int height) {
     const auto& transform = ConversionSettings.transform;
     if (!image || !transform.doImageResize) return image;
-    const ResizeRules rules{transform.imageWidth,      transform.imageWidthUnit,  transform.imageHeight,
+    const ResizeRules rules{transform.imageWidth,      transform.imageWidthUnit,       transform.imageHeight,
                             transform.imageHeightUnit, transform.keepAspectRatio != 0, transform.imageResizeType};
     int32_t newWidth = 0;
     int32_t newHeight = 0;

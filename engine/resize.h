@@ -1,6 +1,6 @@
 #pragma once
-#include <cstdint>
 #include <FreeImage.h>
+#include <cstdint>
 
 // Codes of "Image Width Unit" and "Image Height Unit".
 constexpr int32_t kUnitPixels = 0;

@@ -1,6 +1,6 @@
 #pragma once
-#include <cstdint>
 #include <FreeImage.h>
+#include <cstdint>
 
 // Codes of "Image Rotation Type".
 constexpr int32_t kRotationSimple = 0;

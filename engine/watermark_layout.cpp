@@ -43,16 +43,36 @@ WatermarkPoint WatermarkPosition(const WatermarkArea& area, int64_t w, int64_t h
     const int64_t far_y = area.height - h - area.yOffset;
     WatermarkPoint point;
     switch (area.position) {
-        case 0: point = {near_x, near_y}; break;
-        case 1: point = {centre_x, near_y}; break;
-        case 2: point = {far_x, near_y}; break;
-        case 3: point = {near_x, centre_y}; break;
-        case 4: point = {centre_x, centre_y}; break;
-        case 5: point = {far_x, centre_y}; break;
-        case 6: point = {near_x, far_y}; break;
-        case 7: point = {centre_x, far_y}; break;
-        case 8: point = {far_x, far_y}; break;
-        default: point = {0, 0}; break;
+        case 0:
+            point = {near_x, near_y};
+            break;
+        case 1:
+            point = {centre_x, near_y};
+            break;
+        case 2:
+            point = {far_x, near_y};
+            break;
+        case 3:
+            point = {near_x, centre_y};
+            break;
+        case 4:
+            point = {centre_x, centre_y};
+            break;
+        case 5:
+            point = {far_x, centre_y};
+            break;
+        case 6:
+            point = {near_x, far_y};
+            break;
+        case 7:
+            point = {centre_x, far_y};
+            break;
+        case 8:
+            point = {far_x, far_y};
+            break;
+        default:
+            point = {0, 0};
+            break;
     }
     return {point.x + area.left, point.y + area.top};
 }
@@ -78,10 +98,14 @@ FIBITMAP* FitWatermark(FIBITMAP* watermark, const WatermarkArea& area, int64_t w
 
 int64_t LineX(int alignment, int64_t lineWidth, int64_t blockWidth, int64_t padding) {
     switch (alignment) {
-        case 0: return padding;
-        case 1: return std::lround(static_cast<float>(blockWidth - lineWidth) / 2.0f);
-        case 2: return blockWidth - lineWidth - padding;
-        default: return 0;
+        case 0:
+            return padding;
+        case 1:
+            return std::lround(static_cast<float>(blockWidth - lineWidth) / 2.0f);
+        case 2:
+            return blockWidth - lineWidth - padding;
+        default:
+            return 0;
     }
 }
 

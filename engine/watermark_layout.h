@@ -1,8 +1,8 @@
 #pragma once
-#include <cstdint>
 #include <FreeImage.h>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <vector>
 
 #include "platform/canvas.h"

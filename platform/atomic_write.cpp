@@ -1,11 +1,11 @@
 #include "platform/atomic_write.h"
 
-#include <atomic>
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
 
 #include "platform/native_text.h"
 

@@ -1,9 +1,9 @@
 #include "platform/buffered_file.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 #include "platform/native_text.h"
 

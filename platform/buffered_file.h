@@ -1,7 +1,7 @@
 #pragma once
+#include <QString>
 #include <cstddef>
 #include <cstdint>
-#include <QString>
 
 // A file written through a large buffer that remembers its first failure, so
 // a caller that ignores single write results (as image writers do) still

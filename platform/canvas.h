@@ -1,6 +1,6 @@
 #pragma once
-#include <cstdint>
 #include <QString>
+#include <cstdint>
 
 // A 32-bit drawing surface with alpha. Colours go in and come out with
 // straight (not premultiplied) alpha, whatever the surface keeps inside.

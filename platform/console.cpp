@@ -1,14 +1,18 @@
 #include "platform/console.h"
 
-#include <cstdio>
 #include <termios.h>
 #include <unistd.h>
+#include <cstdio>
 
 #include "platform/native_text.h"
 
-bool OpenConsole() { return true; }
+bool OpenConsole() {
+    return true;
+}
 
-void CloseConsole() { std::fflush(stdout); }
+void CloseConsole() {
+    std::fflush(stdout);
+}
 
 void SetConsoleTitle(const QString& title) {
     if (!isatty(STDOUT_FILENO)) return;

@@ -17,4 +17,6 @@ int64_t EpochFromDateValue(int32_t dateValue) {
     return static_cast<int64_t>(mktime(&fields));
 }
 
-int32_t CurrentDateValue() { return DateValueFromEpoch(static_cast<int64_t>(std::time(nullptr))); }
+int32_t CurrentDateValue() {
+    return DateValueFromEpoch(static_cast<int64_t>(std::time(nullptr)));
+}

@@ -4,5 +4,9 @@ namespace {
 DesktopSize registered;
 }
 
-DesktopSize PrimaryDesktopSize() { return registered; }
-void RegisterPrimaryDesktopSize(DesktopSize size) { registered = size; }
+DesktopSize PrimaryDesktopSize() {
+    return registered;
+}
+void RegisterPrimaryDesktopSize(DesktopSize size) {
+    registered = size;
+}

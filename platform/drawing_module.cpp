@@ -34,8 +34,12 @@ bool ResizeCanvas(Canvas* canvas, int width, int height) {
 void ReleaseCanvas(Canvas* canvas) {
     if (Table()) Table()->releaseCanvas(canvas);
 }
-int CanvasWidth(const Canvas* canvas) { return Table() ? Table()->canvasWidth(canvas) : 0; }
-int CanvasHeight(const Canvas* canvas) { return Table() ? Table()->canvasHeight(canvas) : 0; }
+int CanvasWidth(const Canvas* canvas) {
+    return Table() ? Table()->canvasWidth(canvas) : 0;
+}
+int CanvasHeight(const Canvas* canvas) {
+    return Table() ? Table()->canvasHeight(canvas) : 0;
+}
 CanvasPixel CanvasPixelAt(const Canvas* canvas, int x, int y) {
     return Table() ? Table()->canvasPixelAt(canvas, x, y) : CanvasPixel();
 }
@@ -51,8 +55,7 @@ void DrawCanvas(Canvas* target, const Canvas* source, int alpha) {
 void FillCanvas(Canvas* canvas, CanvasPixel colour) {
     if (Table()) Table()->fillCanvas(canvas, colour);
 }
-void FillRectangle(Canvas* canvas, double x, double y, double width, double height,
-                   CanvasPixel colour) {
+void FillRectangle(Canvas* canvas, double x, double y, double width, double height, CanvasPixel colour) {
     if (Table()) Table()->fillRectangle(canvas, x, y, width, height, colour);
 }
 bool FillPathText(Canvas* canvas, const QString& path, CanvasPixel colour) {
@@ -70,12 +73,14 @@ FontDescription DescribeFont(const FontObject* font) {
 void SetWatermarkFont(FontObject* font) {
     if (Table()) Table()->setWatermarkFont(font);
 }
-const FontObject* WatermarkFont() { return Table() ? Table()->watermarkFont() : nullptr; }
+const FontObject* WatermarkFont() {
+    return Table() ? Table()->watermarkFont() : nullptr;
+}
 TextExtent MeasurePlainText(const FontObject* font, const QString& text) {
     return Table() ? Table()->measurePlainText(font, text) : TextExtent();
 }
-void DrawPlainText(Canvas* canvas, const FontObject* font, const QString& text, int x, int y,
-                   CanvasPixel textColour, CanvasPixel backColour) {
+void DrawPlainText(Canvas* canvas, const FontObject* font, const QString& text, int x, int y, CanvasPixel textColour,
+                   CanvasPixel backColour) {
     if (Table()) Table()->drawPlainText(canvas, font, text, x, y, textColour, backColour);
 }
 double MeasureVectorText(const FontObject* font, const QString& text) {

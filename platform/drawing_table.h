@@ -31,11 +31,9 @@ struct DrawingTable {
     void (*setWatermarkFont)(FontObject*);
     const FontObject* (*watermarkFont)();
     TextExtent (*measurePlainText)(const FontObject*, const QString&);
-    void (*drawPlainText)(Canvas*, const FontObject*, const QString&, int, int, CanvasPixel,
-                          CanvasPixel);
+    void (*drawPlainText)(Canvas*, const FontObject*, const QString&, int, int, CanvasPixel, CanvasPixel);
     double (*measureVectorText)(const FontObject*, const QString&);
-    void (*drawVectorText)(Canvas*, const FontObject*, const QString&, double, double,
-                           CanvasPixel);
+    void (*drawVectorText)(Canvas*, const FontObject*, const QString&, double, double, CanvasPixel);
 };
 
 using DrawingTableEntry = const DrawingTable* (*)();

@@ -1,14 +1,16 @@
 #include "platform/file_ops.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdio>
 
 #include "platform/native_text.h"
 
 namespace {
-QByteArray Native(const QString& path) { return EncodeNativeText(path); }
+QByteArray Native(const QString& path) {
+    return EncodeNativeText(path);
+}
 }  // namespace
 
 bool FolderExists(const QString& path) {

@@ -1,6 +1,6 @@
 #pragma once
-#include <QtGlobal>
 #include <QString>
+#include <QtGlobal>
 
 // Size of the file in bytes, -1 when nothing exists at the path,
 // -2 when the path is a folder.

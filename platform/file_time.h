@@ -1,6 +1,6 @@
 #pragma once
-#include <cstdint>
 #include <QString>
+#include <cstdint>
 
 // Last-write time of a file as a date value (local wall-clock seconds).
 bool ReadFileTime(const QString& path, int32_t* dateValue);

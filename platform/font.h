@@ -1,6 +1,6 @@
 #pragma once
-#include <cstdint>
 #include <QString>
+#include <cstdint>
 
 // A loaded font face at a size, with its style and effects.
 struct FontObject;
@@ -26,13 +26,13 @@ struct FontDescription {
     QString family;
     QString styleName;
     QString file;
-    bool boldFace = false;        // the face file itself is bold
-    bool italicFace = false;      // the face file itself is italic or oblique
+    bool boldFace = false;    // the face file itself is bold
+    bool italicFace = false;  // the face file itself is italic or oblique
     bool syntheticBold = false;
     bool syntheticItalic = false;
     double pixelSize = 0;
-    int ascent = 0;               // pixels above the baseline
-    int descent = 0;              // pixels below it
+    int ascent = 0;   // pixels above the baseline
+    int descent = 0;  // pixels below it
 };
 FontDescription DescribeFont(const FontObject* font);
 

@@ -1,9 +1,9 @@
 #include "platform/huge_pages.h"
 
+#include <unistd.h>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 
 namespace {
 constexpr const char* kTunable = "glibc.malloc.hugetlb=1";

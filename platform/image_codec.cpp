@@ -1,9 +1,9 @@
 #include "platform/image_codec.h"
 
-#include <csetjmp>
-#include <cstdio>
 #include <jpeglib.h>
 #include <png.h>
+#include <csetjmp>
+#include <cstdio>
 #include <vector>
 
 #include "platform/file_head.h"
@@ -31,7 +31,9 @@ struct JpegError {
     std::jmp_buf jump;
 };
 
-void JpegFail(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1); }
+void JpegFail(j_common_ptr info) {
+    std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1);
+}
 
 void JpegQuiet(j_common_ptr, int) {}
 
@@ -104,9 +106,8 @@ Canvas* DecodePng(const QByteArray& bytes, int* bitsPerPixel) {
 Canvas* DecodeJpeg(const QByteArray& bytes, int* bitsPerPixel) {
     std::vector<uint8_t> rgb;
     int width = 0, height = 0, components = 0;
-    if (bytes.isEmpty() ||
-        !ReadJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<unsigned long>(bytes.size()),
-                  &rgb, &width, &height, &components))
+    if (bytes.isEmpty() || !ReadJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                                     static_cast<unsigned long>(bytes.size()), &rgb, &width, &height, &components))
         return nullptr;
     std::vector<uint8_t> rgba(static_cast<size_t>(width) * height * 4);
     for (size_t i = 0, o = 0; i < rgb.size(); i += 3, o += 4) {

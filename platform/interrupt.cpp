@@ -1,11 +1,11 @@
 #include "platform/interrupt.h"
 
+#include <unistd.h>
 #include <atomic>
 #include <climits>
 #include <csignal>
 #include <cstring>
 #include <mutex>
-#include <unistd.h>
 
 #include "platform/native_text.h"
 
@@ -55,4 +55,6 @@ void RegisterTemporaryFile(const QString& path) {
     armed.store(true);
 }
 
-void UnregisterTemporaryFile() { armed.store(false); }
+void UnregisterTemporaryFile() {
+    armed.store(false);
+}

@@ -2,4 +2,6 @@
 
 #include <QRandomGenerator>
 
-int RandomInt(int low, int high) { return QRandomGenerator::global()->bounded(low, high + 1); }
+int RandomInt(int low, int high) {
+    return QRandomGenerator::global()->bounded(low, high + 1);
+}

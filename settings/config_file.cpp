@@ -63,23 +63,22 @@ const GroupKeys writtenGroups[] = {
     {"Input", {"Format"}},
     {"Output", {"Format"}},
     {"Transform",
-     {"Do Image Rotation", "Image Rotation Type", "Image Rotation", "Image Rotation Back Color",
-      "Do Image Resize", "Image Width", "Image Width Unit", "Image Height", "Image Height Unit",
-      "Keep Aspect Ratio", "Image Resize Type", "Image Resize Algorithm", "Do Image Flip Horizontal",
-      "Do Image Flip Vertical"}},
+     {"Do Image Rotation", "Image Rotation Type", "Image Rotation", "Image Rotation Back Color", "Do Image Resize",
+      "Image Width", "Image Width Unit", "Image Height", "Image Height Unit", "Keep Aspect Ratio", "Image Resize Type",
+      "Image Resize Algorithm", "Do Image Flip Horizontal", "Do Image Flip Vertical"}},
     {"Adjustment",
      {"Do Image Color Correction", "Image Brightness", "Image Contrast", "Image Gamma", "Image Invert",
       "Do Image Greyscale", "Do Image Threshold", "Image Threshold"}},
     {"Frame",
-     {"Do Frame", "Solid Left", "Solid Right", "Solid Top", "Solid Bottom", "Solid Left Color",
-      "Solid Right Color", "Solid Top Color", "Solid Bottom Color", "Solid Opacity"}},
-    {"Watermark",
-     {"Do Watermark", "Text", "Fonts", "Font", "Font Size", "Font Leading", "Font Colors", "Font Color",
-      "Font Style", "Font Effect", "Text Antialiasing", "Text Alignment", "Text Padding", "Text Opacity",
-      "Back Colors", "Back Color", "Back Opacity", "Text Boundary", "Text Position", "Text X Offset",
-      "Text Y Offset", "Text Rotation", "Text Size", "Text Scale", "Image", "Image Greyscale",
-      "Image Opacity", "Image Boundary", "Image Position", "Image X Offset", "Image Y Offset",
-      "Image Rotation", "Image Size", "Image Scale"}},
+     {"Do Frame", "Solid Left", "Solid Right", "Solid Top", "Solid Bottom", "Solid Left Color", "Solid Right Color",
+      "Solid Top Color", "Solid Bottom Color", "Solid Opacity"}},
+    {"Watermark", {"Do Watermark",      "Text",           "Fonts",          "Font",           "Font Size",
+                   "Font Leading",      "Font Colors",    "Font Color",     "Font Style",     "Font Effect",
+                   "Text Antialiasing", "Text Alignment", "Text Padding",   "Text Opacity",   "Back Colors",
+                   "Back Color",        "Back Opacity",   "Text Boundary",  "Text Position",  "Text X Offset",
+                   "Text Y Offset",     "Text Rotation",  "Text Size",      "Text Scale",     "Image",
+                   "Image Greyscale",   "Image Opacity",  "Image Boundary", "Image Position", "Image X Offset",
+                   "Image Y Offset",    "Image Rotation", "Image Size",     "Image Scale"}},
     {"Advanced",
      {"Filename Mask", "File Timestamp", "Custom Timestamp", "Out Folders History", "Out Folders Number",
       "Keep Subfolders"}},
@@ -122,11 +121,19 @@ void WriteField(IniWriter* w, const SettingField& f) {
     switch (f.type) {
         case SettingType::Flag:
         case SettingType::Code:
-        case SettingType::Byte: IniWriteByte(w, key, *static_cast<const int8_t*>(f.value)); break;
+        case SettingType::Byte:
+            IniWriteByte(w, key, *static_cast<const int8_t*>(f.value));
+            break;
         case SettingType::Int:
-        case SettingType::Date: IniWriteInt(w, key, *static_cast<const int32_t*>(f.value)); break;
-        case SettingType::Float: IniWriteFloat(w, key, *static_cast<const float*>(f.value)); break;
-        case SettingType::Text: IniWriteText(w, key, *static_cast<const QString*>(f.value)); break;
+        case SettingType::Date:
+            IniWriteInt(w, key, *static_cast<const int32_t*>(f.value));
+            break;
+        case SettingType::Float:
+            IniWriteFloat(w, key, *static_cast<const float*>(f.value));
+            break;
+        case SettingType::Text:
+            IniWriteText(w, key, *static_cast<const QString*>(f.value));
+            break;
     }
 }
 
@@ -164,8 +171,7 @@ void ApplyDelimiterWords() {
 }  // namespace
 
 QString ConfigFilePath() {
-    return AppDataFolder(QString::fromUtf8(MakerWord), QString::fromUtf8(ShortName)) +
-           QStringLiteral("config.ini");
+    return AppDataFolder(QString::fromUtf8(MakerWord), QString::fromUtf8(ShortName)) + QStringLiteral("config.ini");
 }
 
 bool LoadConfigFrom(const QString& path) {
@@ -215,6 +221,10 @@ bool SaveConfigTo(const QString& path) {
     return IniSaveFile(w, path);
 }
 
-void LoadConfig() { LoadConfigFrom(ConfigFilePath()); }
+void LoadConfig() {
+    LoadConfigFrom(ConfigFilePath());
+}
 
-void SaveConfig() { SaveConfigTo(ConfigFilePath()); }
+void SaveConfig() {
+    SaveConfigTo(ConfigFilePath());
+}

@@ -139,19 +139,17 @@ void BuildInputRegistry() {
     InputRegistry.clear();
     // Format names first, then descriptions, as the tables are laid out.
     for (const InputRow& row : inputRows)
-        InputRegistry.insert(QString::fromLatin1(row.extension),
-                             {QString::fromLatin1(row.format), QString()});
+        InputRegistry.insert(QString::fromLatin1(row.extension), {QString::fromLatin1(row.format), QString()});
     for (const InputRow& row : inputRows)
-        InputRegistry[QString::fromLatin1(row.extension)].description =
-            QString::fromUtf8(row.description);
+        InputRegistry[QString::fromLatin1(row.extension)].description = QString::fromUtf8(row.description);
 }
 
 void BuildOutputRegistry() {
     OutputRegistry.clear();
     for (const OutputRow& row : outputRows)
-        OutputRegistry.insert(QString::fromLatin1(row.format),
-                              {QString::fromLatin1(row.format), QString::fromUtf8(row.description),
-                               QString::fromLatin1(row.bitDepths)});
+        OutputRegistry.insert(
+            QString::fromLatin1(row.format),
+            {QString::fromLatin1(row.format), QString::fromUtf8(row.description), QString::fromLatin1(row.bitDepths)});
 }
 
 QStringList BuildInputExtensionList() {
@@ -163,9 +161,15 @@ QStringList BuildInputExtensionList() {
     return text.split(u',');
 }
 
-QString OutputBitDepths(const QString& format) { return OutputRegistry.value(format).bitDepths; }
-QString OutputDescription(const QString& format) { return OutputRegistry.value(format).description; }
-QString InputFormatOf(const QString& extension) { return InputRegistry.value(extension).format; }
+QString OutputBitDepths(const QString& format) {
+    return OutputRegistry.value(format).bitDepths;
+}
+QString OutputDescription(const QString& format) {
+    return OutputRegistry.value(format).description;
+}
+QString InputFormatOf(const QString& extension) {
+    return InputRegistry.value(extension).format;
+}
 QString InputDescriptionOf(const QString& extension) {
     return InputRegistry.value(extension).description;
 }

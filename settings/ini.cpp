@@ -10,16 +10,22 @@
 
 namespace {
 
-bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool IsBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 // The white space that the C library's number readers skip.
 bool IsCSpace(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
 }
 
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
-char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
+char16_t AsciiLower(char16_t c) {
+    return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+}
 
 QString Decode(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
@@ -121,8 +127,7 @@ const IniGroup* FindIniGroup(const IniDocument& document, const QString& group) 
     return nullptr;
 }
 
-bool FindIniValue(const IniDocument& document, const QString& group, const QString& key,
-                  QString* value) {
+bool FindIniValue(const IniDocument& document, const QString& group, const QString& key, QString* value) {
     const IniGroup* g = FindIniGroup(document, group);
     if (!g) return false;
     for (const IniLine& line : g->lines) {
@@ -134,34 +139,29 @@ bool FindIniValue(const IniDocument& document, const QString& group, const QStri
     return false;
 }
 
-QString IniReadText(const IniDocument& d, const QString& group, const QString& key,
-                    const QString& fallback) {
+QString IniReadText(const IniDocument& d, const QString& group, const QString& key, const QString& fallback) {
     QString value;
     return FindIniValue(d, group, key, &value) ? TrimBlanks(value) : fallback;
 }
 
-int32_t IniReadInt(const IniDocument& d, const QString& group, const QString& key,
-                   int32_t fallback) {
+int32_t IniReadInt(const IniDocument& d, const QString& group, const QString& key, int32_t fallback) {
     QString value;
     return FindIniValue(d, group, key, &value) ? AtoiLike(value) : fallback;
 }
 
-int8_t IniReadByte(const IniDocument& d, const QString& group, const QString& key,
-                   int8_t fallback) {
+int8_t IniReadByte(const IniDocument& d, const QString& group, const QString& key, int8_t fallback) {
     QString value;
     if (!FindIniValue(d, group, key, &value)) return fallback;
     return static_cast<int8_t>(static_cast<uint8_t>(static_cast<uint32_t>(AtoiLike(value)) & 0xFFu));
 }
 
-float IniReadFloat(const IniDocument& d, const QString& group, const QString& key,
-                   float fallback) {
+float IniReadFloat(const IniDocument& d, const QString& group, const QString& key, float fallback) {
     QString value;
     if (!FindIniValue(d, group, key, &value)) return fallback;
     const double reading = AtofLike(value);
     // A finite double beyond the float range has no float value; it becomes infinite.
     if (std::isfinite(reading) && std::fabs(reading) > std::numeric_limits<float>::max())
-        return reading < 0 ? -std::numeric_limits<float>::infinity()
-                           : std::numeric_limits<float>::infinity();
+        return reading < 0 ? -std::numeric_limits<float>::infinity() : std::numeric_limits<float>::infinity();
     return static_cast<float>(reading);
 }
 
@@ -184,8 +184,7 @@ double AtofLike(const QString& text) {
         return std::numeric_limits<double>::infinity();
     if (word.compare(QLatin1String("-Infinity"), Qt::CaseInsensitive) == 0)
         return -std::numeric_limits<double>::infinity();
-    if (word.compare(QLatin1String("NaN"), Qt::CaseInsensitive) == 0)
-        return std::numeric_limits<double>::quiet_NaN();
+    if (word.compare(QLatin1String("NaN"), Qt::CaseInsensitive) == 0) return std::numeric_limits<double>::quiet_NaN();
 
     // Collect the longest prefix of the shape [sign] digits [. digits] [e [sign] digits]
     // by hand, so that the locale plays no part.

@@ -1,8 +1,8 @@
 #pragma once
-#include <cstdint>
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 
 // The preferences-file service: an INI reader and writer shared by the
 // configuration file, the profile file and the language file.
@@ -33,20 +33,15 @@ bool ReadIniFile(const QString& path, IniDocument* document);
 // The group of that name, or nullptr.
 const IniGroup* FindIniGroup(const IniDocument& document, const QString& group);
 // True and the raw value (leading blanks removed) when the group has the key.
-bool FindIniValue(const IniDocument& document, const QString& group, const QString& key,
-                  QString* value);
+bool FindIniValue(const IniDocument& document, const QString& group, const QString& key, QString* value);
 
 // Typed readings with a default for a missing key. Texts lose leading and
 // trailing blanks and tabs; ints read like atoi; 8-bit values keep the low
 // 8 bits; reals read like atof or "+Infinity", "-Infinity", "NaN".
-QString IniReadText(const IniDocument& d, const QString& group, const QString& key,
-                    const QString& fallback);
-int32_t IniReadInt(const IniDocument& d, const QString& group, const QString& key,
-                   int32_t fallback);
-int8_t IniReadByte(const IniDocument& d, const QString& group, const QString& key,
-                   int8_t fallback);
-float IniReadFloat(const IniDocument& d, const QString& group, const QString& key,
-                   float fallback);
+QString IniReadText(const IniDocument& d, const QString& group, const QString& key, const QString& fallback);
+int32_t IniReadInt(const IniDocument& d, const QString& group, const QString& key, int32_t fallback);
+int8_t IniReadByte(const IniDocument& d, const QString& group, const QString& key, int8_t fallback);
+float IniReadFloat(const IniDocument& d, const QString& group, const QString& key, float fallback);
 
 // The reading rules on their own, locale-free. AtoiLike saturates at the
 // 32-bit range instead of overflowing; AtofLike also knows the three words.
@@ -66,10 +61,10 @@ struct IniWriter {
 void IniBegin(IniWriter* w);
 void IniWriteGroup(IniWriter* w, const QString& name);
 void IniWriteText(IniWriter* w, const QString& key, const QString& value);
-void IniWriteInt(IniWriter* w, const QString& key, int32_t value);    // "%d"
-void IniWriteByte(IniWriter* w, const QString& key, int8_t value);    // signed 8-bit
-void IniWriteFloat(IniWriter* w, const QString& key, float value);    // "%f" or the special words
-void IniWriteComment(IniWriter* w);                                   // the "; " line
+void IniWriteInt(IniWriter* w, const QString& key, int32_t value);  // "%d"
+void IniWriteByte(IniWriter* w, const QString& key, int8_t value);  // signed 8-bit
+void IniWriteFloat(IniWriter* w, const QString& key, float value);  // "%f" or the special words
+void IniWriteComment(IniWriter* w);                                 // the "; " line
 // Writes the bytes to a temporary file beside the path, flushes it and
 // renames it over the path; on any failure the old file stays as it was.
 bool IniSaveFile(const IniWriter& w, const QString& path);

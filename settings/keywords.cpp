@@ -11,10 +11,9 @@ const KeywordRow rawLoading[] = {{"AUTO", 0}, {"8", 1}, {"16", 2}, {"24", 3}, {"
 const KeywordRow frameChoice[] = {{"ALL", 0}, {"FIRST", 1}, {"MIDDLE", 2}, {"LAST", 3}, {"RANDOM", 4}};
 const KeywordRow toneMapping[] = {{"NONE", 0}, {"LINEAR", 1}, {"AL", 2}, {"DRR", 3}, {"GD", 4}};
 const KeywordRow compression[] = {
-    {"NONE", 0},      {"RLE", 1},       {"ZIP", 1},      {"PIZ", 2},          {"PXR24", 3},
-    {"B44", 4},       {"ZLIB1", 1},     {"ZLIB6", 2},    {"ZLIB9", 3},        {"CCITTFAX3", 1},
-    {"CCITTFAX4", 2}, {"PACKBITS", 3},  {"DEFLATE", 4},  {"ADOBEDEFLATE", 5}, {"LZW", 6},
-    {"JPEG", 7},      {"LOGLUV", 8},
+    {"NONE", 0},    {"RLE", 1},          {"ZIP", 1},   {"PIZ", 2},       {"PXR24", 3},     {"B44", 4},
+    {"ZLIB1", 1},   {"ZLIB6", 2},        {"ZLIB9", 3}, {"CCITTFAX3", 1}, {"CCITTFAX4", 2}, {"PACKBITS", 3},
+    {"DEFLATE", 4}, {"ADOBEDEFLATE", 5}, {"LZW", 6},   {"JPEG", 7},      {"LOGLUV", 8},
 };
 const KeywordRow colorTable[] = {{"AUTO", 0}, {"EXACT", 1}};
 const KeywordRow colorModel[] = {{"RGB", 0}, {"CMYK", 1}, {"LAB", 2}};
@@ -32,9 +31,9 @@ const KeywordRow fontStyle[] = {{"REGULAR", 0}, {"BOLD", 1}, {"ITALIC", 2}, {"BO
 const KeywordRow fontEffect[] = {{"NONE", 0}, {"UNDERLINE", 1}, {"STRIKETHROUGHT", 2}};
 const KeywordRow alignment[] = {{"LEFT", 0}, {"CENTER", 1}, {"RIGHT", 2}};
 const KeywordRow boundary[] = {{"IMAGE", 0}, {"FRAME", 1}};
-const KeywordRow position[] = {{"TOPLEFT", 0},      {"TOPCENTER", 1},    {"TOPRIGHT", 2},
-                               {"MIDDLELEFT", 3},   {"MIDDLECENTER", 4}, {"MIDDLERIGHT", 5},
-                               {"BOTTOMLEFT", 6},   {"BOTTOMCENTER", 7}, {"BOTTOMRIGHT", 8}};
+const KeywordRow position[] = {{"TOPLEFT", 0},    {"TOPCENTER", 1},    {"TOPRIGHT", 2},
+                               {"MIDDLELEFT", 3}, {"MIDDLECENTER", 4}, {"MIDDLERIGHT", 5},
+                               {"BOTTOMLEFT", 6}, {"BOTTOMCENTER", 7}, {"BOTTOMRIGHT", 8}};
 const KeywordRow sizeMode[] = {{"FIXED", 0}};
 const KeywordRow timestamp[] = {{"CURRENT", 0}, {"ORIGINAL", 1}, {"CUSTOM", 2}};
 
@@ -42,16 +41,17 @@ struct TableEntry {
     const KeywordRow* rows;
     int count;
 };
-#define KEYWORD_TABLE(rows) {rows, static_cast<int>(std::size(rows))}
+#define KEYWORD_TABLE(rows) \
+    { rows, static_cast<int>(std::size(rows)) }
 // In the order of KeywordTable.
 const TableEntry tables[] = {
-    KEYWORD_TABLE(ddsLoading),   KEYWORD_TABLE(rawLoading),      KEYWORD_TABLE(frameChoice),
-    KEYWORD_TABLE(toneMapping),  KEYWORD_TABLE(compression),     KEYWORD_TABLE(colorTable),
-    KEYWORD_TABLE(colorModel),   KEYWORD_TABLE(chroma),          KEYWORD_TABLE(jpegKind),
-    KEYWORD_TABLE(rotationType), KEYWORD_TABLE(unit),            KEYWORD_TABLE(resizeType),
-    KEYWORD_TABLE(resizeAlgorithm), KEYWORD_TABLE(frameKind),    KEYWORD_TABLE(watermarkKind),
-    KEYWORD_TABLE(fontStyle),    KEYWORD_TABLE(fontEffect),      KEYWORD_TABLE(alignment),
-    KEYWORD_TABLE(boundary),     KEYWORD_TABLE(position),        KEYWORD_TABLE(sizeMode),
+    KEYWORD_TABLE(ddsLoading),      KEYWORD_TABLE(rawLoading),  KEYWORD_TABLE(frameChoice),
+    KEYWORD_TABLE(toneMapping),     KEYWORD_TABLE(compression), KEYWORD_TABLE(colorTable),
+    KEYWORD_TABLE(colorModel),      KEYWORD_TABLE(chroma),      KEYWORD_TABLE(jpegKind),
+    KEYWORD_TABLE(rotationType),    KEYWORD_TABLE(unit),        KEYWORD_TABLE(resizeType),
+    KEYWORD_TABLE(resizeAlgorithm), KEYWORD_TABLE(frameKind),   KEYWORD_TABLE(watermarkKind),
+    KEYWORD_TABLE(fontStyle),       KEYWORD_TABLE(fontEffect),  KEYWORD_TABLE(alignment),
+    KEYWORD_TABLE(boundary),        KEYWORD_TABLE(position),    KEYWORD_TABLE(sizeMode),
     KEYWORD_TABLE(timestamp),
 };
 #undef KEYWORD_TABLE

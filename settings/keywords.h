@@ -1,32 +1,32 @@
 #pragma once
-#include <cstdint>
 #include <QString>
+#include <cstdint>
 
 // The keyword tables that turn option words into the codes the settings
 // store, numbered as the debug listing of a run numbers its keyword lists.
 enum class KeywordTable : int32_t {
-    DdsLoading = 0,    // "DDS Load As"
-    RawLoading,        // "RAW Load As"
-    FrameChoice,       // GIF, ICO and TIFF frame loading
-    ToneMapping,       // "RAW Tone Mapping"
-    Compression,       // the five compression settings share one table
-    ColorTable,        // "BMP Color Table"
-    ColorModel,        // "PSD Color Model", "TIFF Color Model"
-    Chroma,            // "JPG Chroma"
-    JpegKind,          // "JPG Save As"
-    RotationType,      // "Image Rotation Type"
-    Unit,              // "Image Width Unit", "Image Height Unit"
-    ResizeType,        // "Image Resize Type"
-    ResizeAlgorithm,   // "Image Resize Algorithm"
-    FrameKind,         // "Do Frame" (listing only, no option)
-    WatermarkKind,     // "Do Watermark" (listing only, no option)
-    FontStyle,         // "Font Style"
-    FontEffect,        // "Font Effect"
-    Alignment,         // "Text Alignment"
-    Boundary,          // "Text Boundary", "Image Boundary"
-    Position,          // "Text Position", "Image Position"
-    SizeMode,          // "Text Size", "Image Size"
-    Timestamp,         // "File Timestamp"
+    DdsLoading = 0,   // "DDS Load As"
+    RawLoading,       // "RAW Load As"
+    FrameChoice,      // GIF, ICO and TIFF frame loading
+    ToneMapping,      // "RAW Tone Mapping"
+    Compression,      // the five compression settings share one table
+    ColorTable,       // "BMP Color Table"
+    ColorModel,       // "PSD Color Model", "TIFF Color Model"
+    Chroma,           // "JPG Chroma"
+    JpegKind,         // "JPG Save As"
+    RotationType,     // "Image Rotation Type"
+    Unit,             // "Image Width Unit", "Image Height Unit"
+    ResizeType,       // "Image Resize Type"
+    ResizeAlgorithm,  // "Image Resize Algorithm"
+    FrameKind,        // "Do Frame" (listing only, no option)
+    WatermarkKind,    // "Do Watermark" (listing only, no option)
+    FontStyle,        // "Font Style"
+    FontEffect,       // "Font Effect"
+    Alignment,        // "Text Alignment"
+    Boundary,         // "Text Boundary", "Image Boundary"
+    Position,         // "Text Position", "Image Position"
+    SizeMode,         // "Text Size", "Image Size"
+    Timestamp,        // "File Timestamp"
 };
 inline constexpr int32_t KeywordTableCount = 22;
 

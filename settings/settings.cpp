@@ -10,8 +10,12 @@
 
 ConversionSettingsRecord ConversionSettings;
 
-int DefaultWindowX(int desktopWidth) { return 510 < desktopWidth ? (desktopWidth - 510) / 2 : 100; }
-int DefaultWindowY(int desktopHeight) { return 260 < desktopHeight ? (desktopHeight - 260) / 2 : 100; }
+int DefaultWindowX(int desktopWidth) {
+    return 510 < desktopWidth ? (desktopWidth - 510) / 2 : 100;
+}
+int DefaultWindowY(int desktopHeight) {
+    return 260 < desktopHeight ? (desktopHeight - 260) / 2 : 100;
+}
 
 void LoadDefaultSettings(bool commandLineMode) {
     ConversionSettingsRecord& s = ConversionSettings;
@@ -241,7 +245,8 @@ const SettingField fields[] = {
     {"Transform", "Image Resize Algorithm", SettingType::Code, &ConversionSettings.transform.imageResizeAlgorithm},
     {"Transform", "Do Image Flip Horizontal", SettingType::Flag, &ConversionSettings.transform.doImageFlipHorizontal},
     {"Transform", "Do Image Flip Vertical", SettingType::Flag, &ConversionSettings.transform.doImageFlipVertical},
-    {"Adjustment", "Do Image Color Correction", SettingType::Flag, &ConversionSettings.adjustment.doImageColorCorrection},
+    {"Adjustment", "Do Image Color Correction", SettingType::Flag,
+     &ConversionSettings.adjustment.doImageColorCorrection},
     {"Adjustment", "Image Brightness", SettingType::Int, &ConversionSettings.adjustment.imageBrightness},
     {"Adjustment", "Image Contrast", SettingType::Int, &ConversionSettings.adjustment.imageContrast},
     {"Adjustment", "Image Gamma", SettingType::Float, &ConversionSettings.adjustment.imageGamma},
@@ -303,7 +308,8 @@ const SettingField fields[] = {
     {"File", "CsvDelimiter", SettingType::Text, &ConversionSettings.file.csvDelimiter},
     {"File", "Recent Out Folders", SettingType::Text, &ConversionSettings.file.recentOutFolders},
     {"File", "Recent Files", SettingType::Text, &ConversionSettings.file.recentFiles},
-    {"Privacy", "Clean Recent Files", SettingType::Flag, &ConversionSettings.privacy.cleanRecentFiles},};
+    {"Privacy", "Clean Recent Files", SettingType::Flag, &ConversionSettings.privacy.cleanRecentFiles},
+};
 }  // namespace
 
 const SettingField* SettingFields(int* count) {

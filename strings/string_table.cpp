@@ -52,8 +52,7 @@ bool IsMarker(const char16_t* key, const char* marker) {
 }
 
 bool LessByCodeUnits(const QString& a, const QString& b) {
-    return std::lexicographical_compare(a.utf16(), a.utf16() + a.size(), b.utf16(),
-                                        b.utf16() + b.size());
+    return std::lexicographical_compare(a.utf16(), a.utf16() + a.size(), b.utf16(), b.utf16() + b.size());
 }
 
 // Sorts one group's range and builds its first-character index.
@@ -195,8 +194,8 @@ QString ReplacePlaceholder(const QString& text, QChar digit, const QString& valu
 
 }  // namespace
 
-QString FillPlaceholders(const QString& text, const QString& s1, const QString& s2,
-                         const QString& s3, const QString& s4) {
+QString FillPlaceholders(const QString& text, const QString& s1, const QString& s2, const QString& s3,
+                         const QString& s4) {
     if (text.isEmpty()) return text;
     QString result = text;
     const QString* values[] = {&s1, &s2, &s3, &s4};

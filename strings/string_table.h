@@ -8,6 +8,5 @@ void LoadStringTable(const QString& languageFile);
 // "%NO_STRING_ERROR%".
 QString GetString(const QString& group, const QString& key);
 // Replaces "%s1%" .. "%s4%" (any case) by the values that are not empty.
-QString FillPlaceholders(const QString& text, const QString& s1 = QString(),
-                         const QString& s2 = QString(), const QString& s3 = QString(),
-                         const QString& s4 = QString());
+QString FillPlaceholders(const QString& text, const QString& s1 = QString(), const QString& s2 = QString(),
+                         const QString& s3 = QString(), const QString& s4 = QString());

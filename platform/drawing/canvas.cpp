@@ -22,13 +22,17 @@ uint32_t* Row(cairo_surface_t* surface, int y) {
     return reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * cairo_image_surface_get_stride(surface));
 }
 
-uint8_t Premultiply(uint8_t value, uint8_t alpha) { return static_cast<uint8_t>((value * alpha + 127) / 255); }
+uint8_t Premultiply(uint8_t value, uint8_t alpha) {
+    return static_cast<uint8_t>((value * alpha + 127) / 255);
+}
 
 uint8_t Unpremultiply(uint8_t value, uint8_t alpha) {
     return static_cast<uint8_t>(std::min(255, (value * 255 + alpha / 2) / alpha));
 }
 
-uint8_t ClampAlpha(int alpha) { return static_cast<uint8_t>(std::clamp(alpha, 0, 255)); }
+uint8_t ClampAlpha(int alpha) {
+    return static_cast<uint8_t>(std::clamp(alpha, 0, 255));
+}
 
 // Source over destination in premultiplied form.
 uint32_t Over(uint32_t source, uint32_t destination) {
@@ -129,9 +133,13 @@ void ReleaseCanvas(Canvas* canvas) {
     delete canvas;
 }
 
-int CanvasWidth(const Canvas* canvas) { return canvas ? cairo_image_surface_get_width(canvas->surface) : 0; }
+int CanvasWidth(const Canvas* canvas) {
+    return canvas ? cairo_image_surface_get_width(canvas->surface) : 0;
+}
 
-int CanvasHeight(const Canvas* canvas) { return canvas ? cairo_image_surface_get_height(canvas->surface) : 0; }
+int CanvasHeight(const Canvas* canvas) {
+    return canvas ? cairo_image_surface_get_height(canvas->surface) : 0;
+}
 
 CanvasPixel CanvasPixelAt(const Canvas* canvas, int x, int y) {
     if (!canvas || x < 0 || y < 0 || x >= CanvasWidth(canvas) || y >= CanvasHeight(canvas)) return {};

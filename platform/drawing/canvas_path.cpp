@@ -116,9 +116,15 @@ bool FillPathText(Canvas* canvas, const QString& path, CanvasPixel colour) {
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
     for (const PathStep& step : steps) {
         switch (step.kind) {
-            case PathStep::Move: cairo_move_to(cr, step.x, step.y); break;
-            case PathStep::Line: cairo_line_to(cr, step.x, step.y); break;
-            case PathStep::Close: cairo_close_path(cr); break;
+            case PathStep::Move:
+                cairo_move_to(cr, step.x, step.y);
+                break;
+            case PathStep::Line:
+                cairo_line_to(cr, step.x, step.y);
+                break;
+            case PathStep::Close:
+                cairo_close_path(cr);
+                break;
         }
     }
     cairo_fill(cr);

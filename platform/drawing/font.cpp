@@ -1,10 +1,10 @@
 #include "platform/font.h"
 
-#include <algorithm>
 #include <cairo-ft.h>
-#include <cmath>
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
+#include <algorithm>
+#include <cmath>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
 #include <mutex>
@@ -248,7 +248,9 @@ void FreeFont(FontObject* font) {
     StopFontService();
 }
 
-FontDescription DescribeFont(const FontObject* font) { return font ? font->description : FontDescription(); }
+FontDescription DescribeFont(const FontObject* font) {
+    return font ? font->description : FontDescription();
+}
 
 void SetWatermarkFont(FontObject* font) {
     const std::lock_guard<std::mutex> guard(watermarkFontLock);

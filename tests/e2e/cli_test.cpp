@@ -58,8 +58,7 @@ TEST(CommandLine, PauseWaitsForAKeyAndEndsAtEndOfInput) {
 }
 
 TEST(CommandLine, WithoutAnInputTheWindowWouldStart) {
-    for (const QStringList& args : {QStringList{}, QStringList{"picture.png"}, QStringList{"-q"},
-                                    QStringList{"-p"}}) {
+    for (const QStringList& args : {QStringList{}, QStringList{"picture.png"}, QStringList{"-q"}, QStringList{"-p"}}) {
         SCOPED_TRACE(args.join(u' ').toStdString());
         const RunResult r = RunProgram(args);
         EXPECT_EQ(r.status, 4);

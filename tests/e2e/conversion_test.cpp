@@ -44,9 +44,9 @@ TEST_F(Conversion, DefaultRunPrintsProgressAndWritesThePsd) {
     const RunResult r = Run({"-i", input, "-o", output});
     EXPECT_FALSE(r.crashed);
     EXPECT_EQ(r.status, 0);
-    const QStringList expected = Banner + QStringList{"Preparing...", "Importing...",
-                                                      "Import complete, new files added: 1", "Converting...",
-                                                      "Conversion complete", "Files converted: 1 of 1"};
+    const QStringList expected =
+        Banner + QStringList{"Preparing...",  "Importing...",        "Import complete, new files added: 1",
+                             "Converting...", "Conversion complete", "Files converted: 1 of 1"};
     EXPECT_EQ(r.outLines(), expected);
     EXPECT_EQ(r.err, QString());
     EXPECT_EQ(OutputFiles(), QStringList{"sample.psd"});
@@ -65,28 +65,28 @@ TEST_F(Conversion, DebugRunPrintsTheWholeDump) {
     const RunResult r = Run({"-d", "-i", input, "-o", output});
     EXPECT_EQ(r.status, 0);
     const QStringList expected = Banner + QStringList{
-        "Preparing...",
-        "Input: " + input,
-        "Output: " + output,
-        "Conversion: psd",
-        "PSD BPP: 0",
-        "Flip Horizontal: 0",
-        "Flip Vertical: 0",
-        "Greyscale: 0",
-        "Frame: none",
-        "Watermark: none",
-        "Filename Mask: %filename%.%ext%",
-        "File Timestamp: current",
-        "Keep Subfolders: 1",
-        "Importing...",
-        "Import complete, new files added: 1",
-        "Converting...",
-        "Processing: " + input,
-        "Saving As: " + output + "/sample.psd",
-        "OK",
-        "Conversion complete",
-        "Files converted: 1 of 1",
-    };
+                                              "Preparing...",
+                                              "Input: " + input,
+                                              "Output: " + output,
+                                              "Conversion: psd",
+                                              "PSD BPP: 0",
+                                              "Flip Horizontal: 0",
+                                              "Flip Vertical: 0",
+                                              "Greyscale: 0",
+                                              "Frame: none",
+                                              "Watermark: none",
+                                              "Filename Mask: %filename%.%ext%",
+                                              "File Timestamp: current",
+                                              "Keep Subfolders: 1",
+                                              "Importing...",
+                                              "Import complete, new files added: 1",
+                                              "Converting...",
+                                              "Processing: " + input,
+                                              "Saving As: " + output + "/sample.psd",
+                                              "OK",
+                                              "Conversion complete",
+                                              "Files converted: 1 of 1",
+                                          };
     EXPECT_EQ(r.outLines(), expected);
 }
 
@@ -105,7 +105,8 @@ TEST_F(Conversion, AListFileAddsNothing) {
         EXPECT_EQ(r.status, 2);
         const QStringList expected =
             Banner + QStringList{"Preparing...", "Importing...", "Import complete, new files added: 0",
-                                 "Conversion stopped", "No input file(s) found. Please, add valid file(s) and try again!"};
+                                 "Conversion stopped",
+                                 "No input file(s) found. Please, add valid file(s) and try again!"};
         EXPECT_EQ(r.outLines(), expected);
         EXPECT_TRUE(OutputFiles().isEmpty());
     }
@@ -183,8 +184,7 @@ TEST_F(Conversion, ARelativeOutputFolderIsBesideTheExecutable) {
         QFile::remove(programFolder + name + QStringLiteral("/sample.psd"));
         const RunResult r = Run({"-q", "-d", "-i", input, "-o", given});
         EXPECT_EQ(r.status, 0);
-        EXPECT_TRUE(r.outLines().contains("Saving As: " + programFolder + name + "/sample.psd"))
-            << r.out.toStdString();
+        EXPECT_TRUE(r.outLines().contains("Saving As: " + programFolder + name + "/sample.psd")) << r.out.toStdString();
         EXPECT_TRUE(IsPsd(programFolder + name + QStringLiteral("/sample.psd")));
         EXPECT_TRUE(OutputFiles().isEmpty());
     }

@@ -8,7 +8,9 @@
 #include <ostream>
 
 // Readable failure messages for texts.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 struct RunResult {
     int status = -1;
@@ -25,13 +27,11 @@ struct RunResult {
 // Each run gets its own lock folder and settings folder, so tests can run in
 // parallel and never touch the user's files.
 inline RunResult RunProgram(const QStringList& args, const QString& workDir = QString(),
-                            const QByteArray& input = QByteArray(),
-                            const QString& lockDir = QString()) {
+                            const QByteArray& input = QByteArray(), const QString& lockDir = QString()) {
     static QTemporaryDir privateDir;
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"),
-               lockDir.isEmpty() ? privateDir.path() : lockDir);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), lockDir.isEmpty() ? privateDir.path() : lockDir);
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), privateDir.path() + QStringLiteral("/config"));
     p.setProcessEnvironment(env);
     if (!workDir.isEmpty()) p.setWorkingDirectory(workDir);

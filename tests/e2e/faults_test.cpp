@@ -4,11 +4,11 @@
 // no temporary file after a signal that can be caught.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <dirent.h>
 #include <sys/mount.h>
-#include <thread>
 #include <zlib.h>
+#include <chrono>
+#include <thread>
 
 #include <QFile>
 

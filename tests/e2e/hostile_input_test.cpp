@@ -3,9 +3,9 @@
 // without a crash or a sanitizer report, and leaves the output folder empty.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <dirent.h>
 #include <ftw.h>
+#include <algorithm>
 
 #include <QFile>
 
@@ -68,8 +68,9 @@ QList<QByteArray> Entries(const QByteArray& folder) {
 
 // Removes a tree whose names need not be UTF-8, which QTemporaryDir cannot.
 void RemoveTree(const QByteArray& path) {
-    ::nftw(path.constData(), [](const char* p, const struct stat*, int, FTW*) { return ::remove(p); }, 16,
-           FTW_DEPTH | FTW_PHYS);
+    ::nftw(
+        path.constData(), [](const char* p, const struct stat*, int, FTW*) { return ::remove(p); }, 16,
+        FTW_DEPTH | FTW_PHYS);
 }
 
 // Creates nested folders below base until the path is about length bytes

@@ -48,11 +48,11 @@ protected:
 
 TEST_F(Options, ImageOperationsFromTheCommandLine) {
     // 301 x 199 turned by 45 degrees is 354 x 354; half of that is 177.
-    const RunResult r = RunProgram(
-        {"-q", "-i", input, "-o", output, "--rotation=45", "--width=50%", "--height=50%",
-         "--width-unit=percent", "--height-unit=percent", "--brightness=10", "--fr-solid-left=8",
-         "--wm-text=\"%filename%", "%width%x%height%\"", "--filename-mask=%filename%_%width%.%ext%"},
-        folder);
+    const RunResult r =
+        RunProgram({"-q", "-i", input, "-o", output, "--rotation=45", "--width=50%", "--height=50%",
+                    "--width-unit=percent", "--height-unit=percent", "--brightness=10", "--fr-solid-left=8",
+                    "--wm-text=\"%filename%", "%width%x%height%\"", "--filename-mask=%filename%_%width%.%ext%"},
+                   folder);
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QString());
     const QStringList files = QDir(output).entryList(QDir::Files);
@@ -65,8 +65,9 @@ TEST_F(Options, ImageOperationsFromTheCommandLine) {
 }
 
 TEST_F(Options, DebugDumpShowsOptionsAndProfileInTheirOrder) {
-    WriteProfile("\xEF\xBB\xBF\r\n[cli]\r\n--brightness = 40\r\n--gamma = 2.5\r\n--fr-solid-opacity = 9\r\n"
-                 "--filename-mask = \"%filename%-p.%ext%\"\r\n--flip-horizontal = 0\r\n");
+    WriteProfile(
+        "\xEF\xBB\xBF\r\n[cli]\r\n--brightness = 40\r\n--gamma = 2.5\r\n--fr-solid-opacity = 9\r\n"
+        "--filename-mask = \"%filename%-p.%ext%\"\r\n--flip-horizontal = 0\r\n");
     const QString profile = QStringLiteral("--profile=") + folder + QStringLiteral("profile.ini");
     const QStringList wanted = {"Brightness: ", "Gamma: ", "Flip Horizontal: ", "Filename Mask: "};
 
@@ -78,11 +79,10 @@ TEST_F(Options, DebugDumpShowsOptionsAndProfileInTheirOrder) {
     EXPECT_TRUE(QFile::exists(output + QStringLiteral("/sample-p.psd")));
 
     // Options after it win.
-    r = RunProgram({"-d", "-i", input, "-o", output, profile, "--brightness=-5",
-                    "--filename-mask=%filename%.%ext%"},
+    r = RunProgram({"-d", "-i", input, "-o", output, profile, "--brightness=-5", "--filename-mask=%filename%.%ext%"},
                    folder);
-    EXPECT_EQ(Lines(r, wanted), (QStringList{"Flip Horizontal: 1", "Brightness: -5", "Gamma: 2.50",
-                                             "Filename Mask: %filename%.%ext%"}));
+    EXPECT_EQ(Lines(r, wanted),
+              (QStringList{"Flip Horizontal: 1", "Brightness: -5", "Gamma: 2.50", "Filename Mask: %filename%.%ext%"}));
 }
 
 TEST_F(Options, BadOptionValuesAndProfiles) {

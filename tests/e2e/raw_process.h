@@ -2,14 +2,14 @@
 // Runs build/rastoccmd with arguments given as raw bytes, so names that are
 // not UTF-8 reach it unchanged (QProcess would re-encode them), and lets a
 // test signal the child while it runs.
-#include <cerrno>
-#include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <vector>
 
 #include <QByteArray>
@@ -19,13 +19,11 @@
 extern char** environ;
 
 struct RawResult {
-    int status = -1;      // exit status when the child exited
-    int signal = 0;       // the signal that ended it, 0 when it exited
+    int status = -1;  // exit status when the child exited
+    int signal = 0;   // the signal that ended it, 0 when it exited
     QByteArray out;
     QByteArray err;
-    bool sanitizerReport() const {
-        return err.contains("Sanitizer") || err.contains("runtime error:");
-    }
+    bool sanitizerReport() const { return err.contains("Sanitizer") || err.contains("runtime error:"); }
 };
 
 struct RawChild {
@@ -68,8 +66,7 @@ inline RawChild StartRaw(const QList<QByteArray>& args, const QByteArray& workDi
     env.push_back(const_cast<char*>(config.constData()));
     env.push_back(nullptr);
 
-    if (posix_spawn(&child.pid, program.constData(), &actions, nullptr, argv.data(), env.data()) != 0)
-        child.pid = -1;
+    if (posix_spawn(&child.pid, program.constData(), &actions, nullptr, argv.data(), env.data()) != 0) child.pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     close(outPipe[1]);
     close(errPipe[1]);

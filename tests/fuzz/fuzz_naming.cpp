@@ -9,8 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QStringList pieces = Pieces(data, size);
     ConversionSettings.advanced.filenameMask = pieces.at(0);
     ConversionSettings.watermark.text = pieces.at(0);
-    ConversionJob.currentInputPath =
-        pieces.size() > 1 ? pieces.at(1) : QStringLiteral("/pictures/Holiday.PNG");
+    ConversionJob.currentInputPath = pieces.size() > 1 ? pieces.at(1) : QStringLiteral("/pictures/Holiday.PNG");
     ConversionJob.outputFolder = QStringLiteral("/out/");
     ConversionJob.conversionType = QStringLiteral("psd");
     ConversionJob.imageWidth = 640;

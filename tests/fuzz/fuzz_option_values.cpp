@@ -14,8 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(ReadOptionNumber(QString::number(number)) == number);
 
     const float decimal = ReadOptionDecimal(text);
-    if (std::isfinite(decimal))
-        FUZZ_CHECK(ReadOptionDecimal(QString::number(decimal, 'g', 9)) == decimal);
+    if (std::isfinite(decimal)) FUZZ_CHECK(ReadOptionDecimal(QString::number(decimal, 'g', 9)) == decimal);
 
     for (int32_t t = 0; t < KeywordTableCount; ++t) {
         const auto table = static_cast<KeywordTable>(t);

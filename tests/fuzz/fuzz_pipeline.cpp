@@ -1,10 +1,10 @@
 // The whole conversion of one PNG file: the input is written to a file and
 // converted into an empty folder, which must hold either nothing or one
 // complete PSD afterwards.
+#include <zlib.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <zlib.h>
 
 #include "engine/libraries.h"
 #include "engine/pipeline.h"

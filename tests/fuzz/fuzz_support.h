@@ -1,13 +1,13 @@
 #pragma once
 // Shared by the fuzz targets: the process-wide state a console run prepares,
 // and the input turned into text as the program receives it.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
 
 #include "batch/job.h"
 #include "platform/native_text.h"
@@ -31,7 +31,9 @@ inline QByteArray Bytes(const uint8_t* data, size_t size) {
 }
 
 // The input as the program would decode an argument or a file name.
-inline QString Text(const uint8_t* data, size_t size) { return DecodeNativeText(Bytes(data, size)); }
+inline QString Text(const uint8_t* data, size_t size) {
+    return DecodeNativeText(Bytes(data, size));
+}
 
 // The input split at its NUL bytes, each piece decoded as an argument is.
 inline QStringList Pieces(const uint8_t* data, size_t size) {
@@ -41,10 +43,10 @@ inline QStringList Pieces(const uint8_t* data, size_t size) {
 }
 
 // Stops the target with a message the fuzzer reports as a crash.
-#define FUZZ_CHECK(condition)                                                   \
-    do {                                                                        \
-        if (!(condition)) {                                                     \
+#define FUZZ_CHECK(condition)                                                                   \
+    do {                                                                                        \
+        if (!(condition)) {                                                                     \
             std::fprintf(stderr, "check failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-            std::abort();                                                       \
-        }                                                                       \
+            std::abort();                                                                       \
+        }                                                                                       \
     } while (0)

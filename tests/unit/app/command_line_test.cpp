@@ -23,13 +23,20 @@ ParsedCommandLine Parse(const QStringList& params) {
 
 const char* ActionName(CommandLineAction a) {
     switch (a) {
-        case CommandLineAction::Window: return "window";
-        case CommandLineAction::Help: return "help";
-        case CommandLineAction::Version: return "version";
-        case CommandLineAction::Uninstall: return "uninstall";
-        case CommandLineAction::Screenshot: return "screenshot";
-        case CommandLineAction::Convert: return "convert";
-        case CommandLineAction::Error: return "error";
+        case CommandLineAction::Window:
+            return "window";
+        case CommandLineAction::Help:
+            return "help";
+        case CommandLineAction::Version:
+            return "version";
+        case CommandLineAction::Uninstall:
+            return "uninstall";
+        case CommandLineAction::Screenshot:
+            return "screenshot";
+        case CommandLineAction::Convert:
+            return "convert";
+        case CommandLineAction::Error:
+            return "error";
     }
     return "?";
 }
@@ -108,13 +115,7 @@ TEST(ReadParameters, ChoosesTheMode) {
 
 TEST(ReadParameters, RefusesMissingValues) {
     const QStringList cases[] = {
-        {"-i"},
-        {"-i", "-o", "d:\\out"},
-        {"--input"},
-        {"--input="},
-        {"-o"},
-        {"-c", "-q"},
-        {"-i", "a.png", "-o", "--x"},
+        {"-i"}, {"-i", "-o", "d:\\out"}, {"--input"}, {"--input="}, {"-o"}, {"-c", "-q"}, {"-i", "a.png", "-o", "--x"},
     };
     for (const auto& params : cases) {
         SCOPED_TRACE(params.join(u' ').toStdString());
@@ -187,12 +188,9 @@ TEST(ConsoleTexts, HelpHasItsThirtySixLines) {
     EXPECT_EQ(lines[0], QStringLiteral(" "));
     EXPECT_EQ(lines[1], QStringLiteral("Usage: rastoccmd -i <filename> [options]"));
     EXPECT_EQ(lines[3], QStringLiteral("  rastoccmd -i example.png"));
-    EXPECT_EQ(lines[6],
-              QStringLiteral("  rastoccmd -i c:\\tmp\\example.png -o d:\\converted --jpg-quality=95"));
-    EXPECT_EQ(lines[13],
-              QStringLiteral("  -c STR, --conversion=STR  Set output extension, STR = (jpg | bmp | ...)"));
-    EXPECT_EQ(lines[35],
-              QStringLiteral("  -v, --version             Display version information and exit"));
+    EXPECT_EQ(lines[6], QStringLiteral("  rastoccmd -i c:\\tmp\\example.png -o d:\\converted --jpg-quality=95"));
+    EXPECT_EQ(lines[13], QStringLiteral("  -c STR, --conversion=STR  Set output extension, STR = (jpg | bmp | ...)"));
+    EXPECT_EQ(lines[35], QStringLiteral("  -v, --version             Display version information and exit"));
     for (const QString& line : lines) EXPECT_FALSE(line.isEmpty());
 }
 
@@ -231,8 +229,8 @@ TEST(ReadParameters, LongOptionsTakeTheirOwnValueOnly) {
 }
 
 TEST(ReadParameters, LongOptionsSetTheSettings) {
-    Parse({"-i", "a.png", "--Width=10", "--brightness=-20", "--flip-vertical=0", "--wm-text=\"two",
-           "words\"", "--height=5"});
+    Parse({"-i", "a.png", "--Width=10", "--brightness=-20", "--flip-vertical=0", "--wm-text=\"two", "words\"",
+           "--height=5"});
     const ConversionSettingsRecord& s = ConversionSettings;
     EXPECT_EQ(s.transform.imageWidth, 10);
     EXPECT_EQ(s.transform.imageHeight, 5);

@@ -126,7 +126,8 @@ TEST(ApplyProfile, TakesEffectAtItsPlaceAmongTheOptions) {
         LoadDefaultSettings(true);
         if (c.optionFirst) ApplyLongOption(QStringLiteral("--WIDTH"), QStringLiteral("300"), OptionSource::CommandLine);
         EXPECT_EQ(ApplyLongOption(QStringLiteral("--PROFILE"), path, OptionSource::CommandLine), OptionResult::Applied);
-        if (!c.optionFirst) ApplyLongOption(QStringLiteral("--WIDTH"), QStringLiteral("300"), OptionSource::CommandLine);
+        if (!c.optionFirst)
+            ApplyLongOption(QStringLiteral("--WIDTH"), QStringLiteral("300"), OptionSource::CommandLine);
         EXPECT_EQ(ConversionSettings.transform.imageWidth, c.width);
     }
 }

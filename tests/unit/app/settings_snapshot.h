@@ -11,11 +11,15 @@ inline QString SettingText(const SettingField& f) {
     switch (f.type) {
         case SettingType::Flag:
         case SettingType::Code:
-        case SettingType::Byte: return QString::number(*static_cast<const int8_t*>(f.value));
+        case SettingType::Byte:
+            return QString::number(*static_cast<const int8_t*>(f.value));
         case SettingType::Int:
-        case SettingType::Date: return QString::number(*static_cast<const int32_t*>(f.value));
-        case SettingType::Float: return QString::number(*static_cast<const float*>(f.value), 'f', 6);
-        case SettingType::Text: return *static_cast<const QString*>(f.value);
+        case SettingType::Date:
+            return QString::number(*static_cast<const int32_t*>(f.value));
+        case SettingType::Float:
+            return QString::number(*static_cast<const float*>(f.value), 'f', 6);
+        case SettingType::Text:
+            return *static_cast<const QString*>(f.value);
     }
     return QString();
 }

@@ -45,7 +45,9 @@ CapturedOutput::CapturedOutput() {
     SetRunOutput(CaptureLine, CaptureError);
 }
 
-CapturedOutput::~CapturedOutput() { ResetRunOutput(); }
+CapturedOutput::~CapturedOutput() {
+    ResetRunOutput();
+}
 
 QStringList CapturedOutput::Lines() const {
     std::lock_guard<std::mutex> lock(captureLock);

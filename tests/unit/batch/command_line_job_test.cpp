@@ -634,12 +634,24 @@ TEST(SettingKeyword, GivesTheLowerCaseKeywordOfTheList) {
         const char* format;
         const char* keyword;
     } cases[] = {
-        {13, 0, "", "none"},      {13, 1, "", "solid"},        {13, 2, "", ""},
-        {14, 2, "", "image"},     {16, 2, "", "strikethrought"}, {20, 0, "", "fixed"},
-        {20, 1, "", ""},          {21, 0, "", "current"},      {21, 1, "", "original"},
-        {21, 2, "", "custom"},    {21, -1, "", ""},            {1, 4, "", "48hs"},
-        {4, 1, "bmp", "rle"},     {4, 1, "exr", "zip"},        {4, 3, "png", "zlib9"},
-        {4, 5, "tiff", "adobedeflate"}, {4, 2, "bmp", ""},     {22, 0, "", ""},
+        {13, 0, "", "none"},
+        {13, 1, "", "solid"},
+        {13, 2, "", ""},
+        {14, 2, "", "image"},
+        {16, 2, "", "strikethrought"},
+        {20, 0, "", "fixed"},
+        {20, 1, "", ""},
+        {21, 0, "", "current"},
+        {21, 1, "", "original"},
+        {21, 2, "", "custom"},
+        {21, -1, "", ""},
+        {1, 4, "", "48hs"},
+        {4, 1, "bmp", "rle"},
+        {4, 1, "exr", "zip"},
+        {4, 3, "png", "zlib9"},
+        {4, 5, "tiff", "adobedeflate"},
+        {4, 2, "bmp", ""},
+        {22, 0, "", ""},
         {-1, 0, "", ""},
     };
     for (const auto& c : cases) {
@@ -666,9 +678,8 @@ TEST(IsAllowedBitDepth, AcceptsZeroAndTheFormatsDepths) {
         int32_t depth;
         bool allowed;
     } cases[] = {
-        {"psd", 0, true},  {"psd", 32, true}, {"psd", 24, false}, {"psd", 3, false},
-        {"bmp", 1, true},  {"bmp", 16, true}, {"bmp", 2, false},  {"jpg", 8, true},
-        {"none", 0, true}, {"none", 32, false},
+        {"psd", 0, true},  {"psd", 32, true}, {"psd", 24, false}, {"psd", 3, false}, {"bmp", 1, true},
+        {"bmp", 16, true}, {"bmp", 2, false}, {"jpg", 8, true},   {"none", 0, true}, {"none", 32, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.format << " " << c.depth);

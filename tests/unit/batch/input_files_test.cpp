@@ -70,14 +70,8 @@ TEST_F(InputFiles, AcceptsOnlyInputExtensionsAndNoEmptyFile) {
         const char* name;
         bool accepted;
     } cases[] = {
-        {"a.PNG", true},
-        {"b.png", true},
-        {"missing.png", true},  // fails later, in the pipeline
-        {"folder.png", true},
-        {"a.jpg", false},
-        {"a", false},
-        {"empty.png", false},
-        {"list.txt", false},
+        {"a.PNG", true},      {"b.png", true},  {"missing.png", true},  // fails later, in the pipeline
+        {"folder.png", true}, {"a.jpg", false}, {"a", false},          {"empty.png", false}, {"list.txt", false},
     };
     const QString previous = QStringLiteral("/previous/p.png");
     for (const auto& c : cases) {

@@ -28,9 +28,8 @@ TEST(ResetJob, EmptiesTheJobButKeepsRunModeAndProgress) {
     EXPECT_EQ(j.sequenceNumber, 1);
     EXPECT_GE(j.randomNumber, 1);
     EXPECT_LE(j.randomNumber, 99999);
-    for (const QString* text : {&j.inputFormat, &j.currentInputPath, &j.inputArgument,
-                                &j.currentSubfolder, &j.finalOutputPath, &j.tempOutputPath,
-                                &j.outputFolder, &j.conversionType})
+    for (const QString* text : {&j.inputFormat, &j.currentInputPath, &j.inputArgument, &j.currentSubfolder,
+                                &j.finalOutputPath, &j.tempOutputPath, &j.outputFolder, &j.conversionType})
         EXPECT_TRUE(text->isEmpty());
     EXPECT_EQ(j.sourceBitDepth, 0);
     EXPECT_EQ(j.outputBitDepth, 0);

@@ -62,13 +62,8 @@ TEST(StripExtension, RemovesTheExtensionPartAndItsDot) {
         const char* name;
         const char* stripped;
     } cases[] = {
-        {"a.png", "a"},
-        {"a.b.png", "a.b"},
-        {"Holiday.PNG", "Holiday"},
-        {"a", "a"},
-        {".png", ".png"},
-        {"a.", "a."},
-        {"a.png\"", "a"},
+        {"a.png", "a"},   {"a.b.png", "a.b"}, {"Holiday.PNG", "Holiday"}, {"a", "a"},
+        {".png", ".png"}, {"a.", "a."},       {"a.png\"", "a"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -137,9 +132,9 @@ TEST_F(OutputNaming, ExpandsDateAndTimeFromTheLocalClock) {
     const QRegularExpressionMatch m =
         QRegularExpression(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})_(\\d{2})(\\d{2})(\\d{2})\\.psd$")).match(name);
     ASSERT_TRUE(m.hasMatch()) << name.toStdString();
-    const int64_t value = DateValueOf(QStringLiteral("%1-%2-%3 %4:%5:%6")
-                                          .arg(m.captured(1), m.captured(2), m.captured(3), m.captured(4),
-                                               m.captured(5), m.captured(6)));
+    const int64_t value =
+        DateValueOf(QStringLiteral("%1-%2-%3 %4:%5:%6")
+                        .arg(m.captured(1), m.captured(2), m.captured(3), m.captured(4), m.captured(5), m.captured(6)));
     EXPECT_GE(value, before);
     EXPECT_LE(value, after);
 }

@@ -188,8 +188,10 @@ public:
         tzset();
     }
     ~TimeZone() {
-        if (hadOld) setenv("TZ", saved.constData(), 1);
-        else unsetenv("TZ");
+        if (hadOld)
+            setenv("TZ", saved.constData(), 1);
+        else
+            unsetenv("TZ");
         tzset();
     }
 
@@ -282,16 +284,33 @@ TEST_F(CommandLineRun, PrintsProgressAndSummary) {
         int status;
         QStringList lines;
     } cases[] = {
-        {"converted", "in.png", ConvertSucceeds, false, RunConverted,
-         {"Preparing...", "Importing...", imported1, "Converting...", "Conversion complete", "Files converted: 1 of 1"}},
+        {"converted",
+         "in.png",
+         ConvertSucceeds,
+         false,
+         RunConverted,
+         {"Preparing...", "Importing...", imported1, "Converting...", "Conversion complete",
+          "Files converted: 1 of 1"}},
         {"converted, quiet", "in.png", ConvertSucceeds, true, RunConverted, {}},
-        {"failed", "in.png", ConvertFails, false, RunNothingConverted,
+        {"failed",
+         "in.png",
+         ConvertFails,
+         false,
+         RunNothingConverted,
          {"Preparing...", "Importing...", imported1, "Converting...", stopped}},
         {"failed, quiet", "in.png", ConvertFails, true, RunNothingConverted, {stopped}},
-        {"list file", "list.txt", ConvertSucceeds, false, RunNothingConverted,
+        {"list file",
+         "list.txt",
+         ConvertSucceeds,
+         false,
+         RunNothingConverted,
          {"Preparing...", "Importing...", imported0, stopped, empty}},
         {"list file, quiet", "list.LST", ConvertSucceeds, true, RunNothingConverted, {stopped, empty}},
-        {"not an input format", "in.jpg", ConvertSucceeds, false, RunNothingConverted,
+        {"not an input format",
+         "in.jpg",
+         ConvertSucceeds,
+         false,
+         RunNothingConverted,
          {"Preparing...", "Importing...", imported0, stopped, empty}},
         {"check fails", "missing.png", ConvertSucceeds, true, RunCheckFailed, {"Error: Invalid input file"}},
     };

@@ -43,7 +43,7 @@ TEST(Canvas, RefusesEmptySizes) {
 
 TEST(Canvas, KeepsTranslucentColoursThroughThePngRoundTrip) {
     const CanvasPixel cases[] = {
-        {255, 0, 0, 255}, {0, 0, 0, 0},     {200, 100, 50, 128}, {0, 0, 255, 1},
+        {255, 0, 0, 255},   {0, 0, 0, 0},      {200, 100, 50, 128}, {0, 0, 255, 1},
         {255, 255, 255, 3}, {10, 20, 30, 254}, {77, 150, 29, 64},
     };
     for (const CanvasPixel& c : cases) {
@@ -81,8 +81,14 @@ TEST(Canvas, DrawModesPutPixelsTheirOwnWay) {
         {"blend at half", DrawMode::Blend, nullptr, 128, {128, 0, 127, 255}, 1},
         {"write all at half", DrawMode::WriteAll, nullptr, 128, halfRed, 0},
         {"write all at 0", DrawMode::WriteAll, nullptr, 0, {0, 0, 0, 0}, 0},
-        {"filter", DrawMode::Filter, [](CanvasPixel p) { return CanvasPixel{0, p.red, 0, p.alpha}; }, 128,
-         {0, 255, 0, 128}, 0},
+        {"filter",
+         DrawMode::Filter,
+         [](CanvasPixel p) {
+             return CanvasPixel{0, p.red, 0, p.alpha};
+         },
+         128,
+         {0, 255, 0, 128},
+         0},
         {"filter missing", DrawMode::Filter, nullptr, 128, halfRed, 0},
     };
     for (const auto& c : cases) {
@@ -107,10 +113,8 @@ TEST(Canvas, FloodFillCoversTheRegionOfTheSeedOnly) {
         int x, y;
         int painted;
     } cases[] = {
-        {"left of the wall", 1, 1, 3 * 10},
-        {"right of the wall", 8, 8, 6 * 10},
-        {"on the wall", 3, 0, 10},
-        {"outside", -1, 4, 0},
+        {"left of the wall", 1, 1, 3 * 10}, {"right of the wall", 8, 8, 6 * 10},
+        {"on the wall", 3, 0, 10},          {"outside", -1, 4, 0},
         {"outside, far", 10, 4, 0},
     };
     for (const auto& c : cases) {
@@ -137,7 +141,7 @@ TEST(PathText, ReadsTheFrameBandsAndRefusesNonsense) {
         {"M0,0 h10 v10 h-10 z", true, 100},
         {"M 10 0 l --10 0 l 0 10 l -10 0 Z", true, 100},  // "--10" is 10
         {"M 20 20 l -10 0 l 0 -10 l 10 0 Z", true, 100},
-        {"M 0 0 l 10 0 l 0 10 l -10 0", true, 100},         // filling closes the figure
+        {"M 0 0 l 10 0 l 0 10 l -10 0", true, 100},  // filling closes the figure
         {"M 0 0 l 1e1 0 l 0 10 l -10 0 Z", true, 100},
         {"", true, 0},
         {"M 0 0 l 10", false, 0},
@@ -195,14 +199,10 @@ TEST(WatermarkPicture, ReadsPngJpegAndBmpFiles) {
         CanvasPixel pixel;
         int tolerance;
     } cases[] = {
-        {png, true, 32, {200, 100, 50, 128}, 1},
-        {opaquePng, true, 24, {200, 100, 50, 255}, 0},
-        {jpeg, true, 24, {200, 100, 50, 255}, 4},
-        {bmp, true, 24, {200, 100, 50, 255}, 0},
-        {bmp32, true, 32, {200, 100, 50, 128}, 1},
-        {text, false, 0, {}, 0},
-        {dir.path() + "/missing.png", false, 0, {}, 0},
-        {QString(), false, 0, {}, 0},
+        {png, true, 32, {200, 100, 50, 128}, 1},        {opaquePng, true, 24, {200, 100, 50, 255}, 0},
+        {jpeg, true, 24, {200, 100, 50, 255}, 4},       {bmp, true, 24, {200, 100, 50, 255}, 0},
+        {bmp32, true, 32, {200, 100, 50, 128}, 1},      {text, false, 0, {}, 0},
+        {dir.path() + "/missing.png", false, 0, {}, 0}, {QString(), false, 0, {}, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.toStdString());

@@ -1,8 +1,8 @@
 #include "drawing_test_support.h"
 
-#include <cstdlib>
 #include <QFile>
 #include <cmath>
+#include <cstdlib>
 
 #include "engine/libraries.h"
 #include "platform/image_codec.h"

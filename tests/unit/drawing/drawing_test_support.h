@@ -1,8 +1,8 @@
 #pragma once
-#include <cstdint>
 #include <FreeImage.h>
-#include <ostream>
 #include <QString>
+#include <cstdint>
+#include <ostream>
 
 #include "platform/canvas.h"
 

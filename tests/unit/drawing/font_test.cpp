@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <QStringList>
+#include <memory>
 
 #include "drawing_test_support.h"
 #include "platform/font.h"
@@ -29,9 +29,12 @@ Census Count(const Canvas* canvas, CanvasPixel text, CanvasPixel back) {
     for (int y = 0; y < CanvasHeight(canvas); ++y)
         for (int x = 0; x < CanvasWidth(canvas); ++x) {
             const CanvasPixel p = CanvasPixelAt(canvas, x, y);
-            if (p == text) ++census.text;
-            else if (p == back) ++census.back;
-            else ++census.other;
+            if (p == text)
+                ++census.text;
+            else if (p == back)
+                ++census.back;
+            else
+                ++census.other;
         }
     return census;
 }

@@ -35,18 +35,28 @@ TEST(DrawFrame, PaintsEachBandInItsColourAndLeavesTheCentre) {
         int x, y;
         Rgb colour;
     } cases[] = {
-        {"top band", 50, 0, kTop},          {"top band inner row", 50, 9, kTop},
-        {"right band", 99, 50, kRight},     {"right band inner column", 90, 50, kRight},
-        {"bottom band", 50, 99, kBottom},   {"bottom band inner row", 50, 90, kBottom},
-        {"left band", 0, 50, kLeft},        {"left band inner column", 9, 50, kLeft},
-        {"inside the top band", 50, 10, kGrey}, {"inside the right band", 89, 50, kGrey},
-        {"inside the bottom band", 50, 89, kGrey}, {"inside the left band", 10, 50, kGrey},
+        {"top band", 50, 0, kTop},
+        {"top band inner row", 50, 9, kTop},
+        {"right band", 99, 50, kRight},
+        {"right band inner column", 90, 50, kRight},
+        {"bottom band", 50, 99, kBottom},
+        {"bottom band inner row", 50, 90, kBottom},
+        {"left band", 0, 50, kLeft},
+        {"left band inner column", 9, 50, kLeft},
+        {"inside the top band", 50, 10, kGrey},
+        {"inside the right band", 89, 50, kGrey},
+        {"inside the bottom band", 50, 89, kGrey},
+        {"inside the left band", 10, 50, kGrey},
         {"centre", 50, 50, kGrey},
         // Each corner square is split along its diagonal.
-        {"top-left corner, top side", 7, 2, kTop},      {"top-left corner, left side", 2, 7, kLeft},
-        {"top-right corner, top side", 92, 2, kTop},    {"top-right corner, right side", 97, 7, kRight},
-        {"bottom-right corner, bottom side", 92, 97, kBottom}, {"bottom-right corner, right side", 97, 92, kRight},
-        {"bottom-left corner, bottom side", 7, 97, kBottom},   {"bottom-left corner, left side", 2, 92, kLeft},
+        {"top-left corner, top side", 7, 2, kTop},
+        {"top-left corner, left side", 2, 7, kLeft},
+        {"top-right corner, top side", 92, 2, kTop},
+        {"top-right corner, right side", 97, 7, kRight},
+        {"bottom-right corner, bottom side", 92, 97, kBottom},
+        {"bottom-right corner, right side", 97, 92, kRight},
+        {"bottom-left corner, bottom side", 7, 97, kBottom},
+        {"bottom-left corner, left side", 2, 92, kLeft},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.where);
@@ -81,11 +91,7 @@ TEST(DrawFrame, OpacityMixesTheFrameWithTheImage) {
         Rgb top;
         int tolerance;
     } cases[] = {
-        {0, kGrey, 0},
-        {-5, kGrey, 0},
-        {128, {178, 55, 60}, 2},
-        {255, kTop, 0},
-        {300, kTop, 0},
+        {0, kGrey, 0}, {-5, kGrey, 0}, {128, {178, 55, 60}, 2}, {255, kTop, 0}, {300, kTop, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.opacity);

@@ -31,14 +31,27 @@ TEST(WatermarkPosition, PlacesEachPositionInTheImageAndInsideTheFrame) {
         bool insideFrame;
         WatermarkPoint expected;
     } cases[] = {
-        {0, false, {7, 5}},     {1, false, {175, 5}},     {2, false, {343, 5}},
-        {3, false, {7, 135}},   {4, false, {175, 135}},   {5, false, {343, 135}},
-        {6, false, {7, 265}},   {7, false, {175, 265}},   {8, false, {343, 265}},
-        {9, false, {0, 0}},     {-1, false, {0, 0}},
+        {0, false, {7, 5}},
+        {1, false, {175, 5}},
+        {2, false, {343, 5}},
+        {3, false, {7, 135}},
+        {4, false, {175, 135}},
+        {5, false, {343, 135}},
+        {6, false, {7, 265}},
+        {7, false, {175, 265}},
+        {8, false, {343, 265}},
+        {9, false, {0, 0}},
+        {-1, false, {0, 0}},
         // Area 350 x 250 at (20, 10).
-        {0, true, {27, 15}},    {1, true, {170, 15}},     {2, true, {313, 15}},
-        {3, true, {27, 120}},   {4, true, {170, 120}},    {5, true, {313, 120}},
-        {6, true, {27, 225}},   {7, true, {170, 225}},    {8, true, {313, 225}},
+        {0, true, {27, 15}},
+        {1, true, {170, 15}},
+        {2, true, {313, 15}},
+        {3, true, {27, 120}},
+        {4, true, {170, 120}},
+        {5, true, {313, 120}},
+        {6, true, {27, 225}},
+        {7, true, {170, 225}},
+        {8, true, {313, 225}},
         {9, true, {20, 10}},
     };
     for (const auto& c : cases) {
@@ -72,19 +85,15 @@ TEST(CurrentWatermarkArea, TakesTheKindsSettingsAndTheFrameBoundary) {
         WatermarkArea expected;
     } cases[] = {
         // Text: position 1, offsets 3/4; image: position 6, offsets 5/6. Frame L 11, R 12, T 13, B 14.
-        {1, 0, 0, {1, 3, 4, 0, 0, 200, 100}},
-        {1, 1, 0, {1, 3, 4, 0, 0, 200, 100}},
-        {1, 0, 1, {1, 3, 4, 0, 0, 200, 100}},
-        {1, 1, 1, {1, 3, 4, 11, 13, 177, 73}},
-        {1, 2, 1, {1, 3, 4, 11, 13, 177, 73}},
-        {2, 1, 1, {6, 5, 6, 11, 13, 177, 73}},
-        {2, 1, 0, {6, 5, 6, 0, 0, 200, 100}},
-        {0, 1, 1, {-1, 0, 0, 0, 0, 200, 100}},
+        {1, 0, 0, {1, 3, 4, 0, 0, 200, 100}},  {1, 1, 0, {1, 3, 4, 0, 0, 200, 100}},
+        {1, 0, 1, {1, 3, 4, 0, 0, 200, 100}},  {1, 1, 1, {1, 3, 4, 11, 13, 177, 73}},
+        {1, 2, 1, {1, 3, 4, 11, 13, 177, 73}}, {2, 1, 1, {6, 5, 6, 11, 13, 177, 73}},
+        {2, 1, 0, {6, 5, 6, 0, 0, 200, 100}},  {0, 1, 1, {-1, 0, 0, 0, 0, 200, 100}},
         {3, 1, 1, {-1, 0, 0, 0, 0, 200, 100}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "kind " << int(c.doWatermark) << " frame " << int(c.doFrame)
-                                        << " boundary " << int(c.boundary));
+        SCOPED_TRACE(testing::Message() << "kind " << int(c.doWatermark) << " frame " << int(c.doFrame) << " boundary "
+                                        << int(c.boundary));
         ResetDrawingSettings();
         auto& w = ConversionSettings.watermark;
         w.doWatermark = c.doWatermark;
@@ -118,14 +127,11 @@ TEST(FitWatermark, CutsToTheAreaLessTheOffsets) {
         int64_t w, h, xOffset, yOffset;
         WatermarkSize expected;
     } cases[] = {
-        {8, 300, 50, 10, 10, {190, 50}},
-        {0, 50, 300, 10, 10, {50, 90}},
-        {4, 300, 300, 10, 20, {190, 80}},  // centred positions count the offsets too
-        {8, 190, 90, 10, 10, {190, 90}},   // just fits
-        {8, 191, 91, 10, 10, {190, 90}},
-        {8, 50, 50, 200, 10, {0, 50}},     // nothing left across
-        {8, 50, 50, 250, 10, {-50, 50}},
-        {8, 50, 50, -20, 10, {50, 50}},    // a negative offset never grows the mark
+        {8, 300, 50, 10, 10, {190, 50}},  {0, 50, 300, 10, 10, {50, 90}},
+        {4, 300, 300, 10, 20, {190, 80}},                                  // centred positions count the offsets too
+        {8, 190, 90, 10, 10, {190, 90}},                                   // just fits
+        {8, 191, 91, 10, 10, {190, 90}},  {8, 50, 50, 200, 10, {0, 50}},   // nothing left across
+        {8, 50, 50, 250, 10, {-50, 50}},  {8, 50, 50, -20, 10, {50, 50}},  // a negative offset never grows the mark
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.w << "x" << c.h << " offsets " << c.xOffset << "/" << c.yOffset);
@@ -174,10 +180,10 @@ TEST(LineX, FollowsTheAlignment) {
         int64_t lineWidth, blockWidth, padding, x;
     } cases[] = {
         {0, 40, 100, 5, 5},    {1, 40, 100, 5, 30},  {2, 40, 100, 5, 55},
-        {1, 41, 100, 5, 30},   // 29.5 rounds away from zero
-        {1, 43, 100, 5, 29},   // 28.5
+        {1, 41, 100, 5, 30},                          // 29.5 rounds away from zero
+        {1, 43, 100, 5, 29},                          // 28.5
         {1, 120, 100, 0, -10}, {1, 101, 100, 0, -1},  // -0.5 rounds to -1
-        {2, 120, 100, 5, -25}, {3, 40, 100, 5, 0},    {-1, 40, 100, 5, 0},
+        {2, 120, 100, 5, -25}, {3, 40, 100, 5, 0},   {-1, 40, 100, 5, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "alignment " << c.alignment << " line " << c.lineWidth);
@@ -233,8 +239,8 @@ TEST(GreyFilter, WeighsTheChannelsAndKeepsAlpha) {
         CanvasPixel in;
         uint8_t grey;
     } cases[] = {
-        {{0, 0, 0, 255}, 0},       {{255, 255, 255, 255}, 255},  {{255, 0, 0, 10}, 76},
-        {{0, 255, 0, 0}, 149},     {{0, 0, 255, 128}, 28},       {{100, 150, 200, 77}, 140},
+        {{0, 0, 0, 255}, 0},   {{255, 255, 255, 255}, 255}, {{255, 0, 0, 10}, 76},
+        {{0, 255, 0, 0}, 149}, {{0, 0, 255, 128}, 28},      {{100, 150, 200, 77}, 140},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << int(c.in.red) << "," << int(c.in.green) << "," << int(c.in.blue));
@@ -248,11 +254,21 @@ TEST(FrameBandPaths, WritesTheFourMitredBands) {
         int w, h, l, r, t, b;
         std::array<QString, 4> paths;
     } cases[] = {
-        {100, 80, 10, 20, 5, 15,
+        {100,
+         80,
+         10,
+         20,
+         5,
+         15,
          {"M 0 0 l 100 0 l -20 5 l -70 0 Z", "M 100 0 l 0 80 l -20 -15 l 0 -60 Z",
           "M 100 80 l -100 0 l 10 -15 l 70 0 Z", "M 0 80 l 0 -80 l 10 5 l 0 60 Z"}},
         // Bands wider than the image: the negative lengths follow the fixed signs.
-        {10, 10, 8, 8, 6, 6,
+        {10,
+         10,
+         8,
+         8,
+         6,
+         6,
          {"M 0 0 l 10 0 l -8 6 l --6 0 Z", "M 10 0 l 0 10 l -8 -6 l 0 --2 Z", "M 10 10 l -10 0 l 8 -6 l -6 0 Z",
           "M 0 10 l 0 -10 l 8 6 l 0 -2 Z"}},
     };

@@ -286,8 +286,8 @@ TEST_F(TextWatermark, LinesFollowTheAlignmentAndTheLeading) {
         int padding;
     } cases[] = {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {0, 6, 3}, {2, 6, 3}, {1, 0, 5}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "alignment " << int(c.alignment) << " leading " << c.leading
-                                        << " padding " << c.padding);
+        SCOPED_TRACE(testing::Message() << "alignment " << int(c.alignment) << " leading " << c.leading << " padding "
+                                        << c.padding);
         auto& w = ConversionSettings.watermark;
         w.text = "WWWWWWWW%eol%I";
         w.textAlignment = c.alignment;
@@ -331,12 +331,9 @@ TEST_F(TextWatermark, OpacitiesMixTheBoxAndTheText) {
         Rgb box;  // a pixel of the box away from the text
         int tolerance;
     } cases[] = {
-        {"plain, opaque box", 0, 255, 255, {0, 0, 255}, 0},
-        {"plain, default box", 0, 255, 1, kGrey, 1},
-        {"plain, half box", 0, 255, 128, {50, 55, 188}, 2},
-        {"smooth, opaque box", 1, 255, 255, {0, 0, 255}, 0},
-        {"smooth, default box", 1, 255, 1, kGrey, 1},
-        {"smooth, half box", 1, 255, 128, {50, 55, 188}, 2},
+        {"plain, opaque box", 0, 255, 255, {0, 0, 255}, 0}, {"plain, default box", 0, 255, 1, kGrey, 1},
+        {"plain, half box", 0, 255, 128, {50, 55, 188}, 2}, {"smooth, opaque box", 1, 255, 255, {0, 0, 255}, 0},
+        {"smooth, default box", 1, 255, 1, kGrey, 1},       {"smooth, half box", 1, 255, 128, {50, 55, 188}, 2},
         {"smooth, box hidden", 1, 0, 0, kGrey, 0},
     };
     for (const auto& c : cases) {

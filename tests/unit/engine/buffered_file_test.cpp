@@ -15,7 +15,10 @@ QByteArray Pattern(int64_t count, int seed) {
 TEST(BufferedFile, KeepsEveryByteAcrossBufferBoundaries) {
     constexpr int64_t kMiB = 1 << 20;
     // Pieces written one after another; sizes around the 1 MiB buffer.
-    const struct { const char* name; std::vector<int64_t> pieces; } cases[] = {
+    const struct {
+        const char* name;
+        std::vector<int64_t> pieces;
+    } cases[] = {
         {"nothing", {}},
         {"single bytes", {1, 1, 1}},
         {"just under the buffer", {kMiB - 1, 1, 1}},

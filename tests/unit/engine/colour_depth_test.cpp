@@ -25,9 +25,12 @@ FIBITMAP* MakeRgb(int width, int height) {
 TEST(AutoBitDepth, PicksTheFirstListedDepthNotBelowTheSource) {
     BuildOutputRegistry();
     OutputRegistry.insert("several", OutputFormatEntry{"several", "test", "1,8,24,32"});
-    const struct { const char* format; int source, depth; } cases[] = {
-        {"psd", 1, 32},     {"psd", 32, 32},    {"psd", 48, 32},    {"psd", 64, 32},
-        {"several", 1, 1},  {"several", 2, 8},  {"several", 8, 8},  {"several", 24, 24},
+    const struct {
+        const char* format;
+        int source, depth;
+    } cases[] = {
+        {"psd", 1, 32},      {"psd", 32, 32},     {"psd", 48, 32},   {"psd", 64, 32},
+        {"several", 1, 1},   {"several", 2, 8},   {"several", 8, 8}, {"several", 24, 24},
         {"several", 25, 32}, {"several", 96, 32}, {"unknown", 8, 0},
     };
     for (const auto& c : cases) {
@@ -39,12 +42,22 @@ TEST(AutoBitDepth, PicksTheFirstListedDepthNotBelowTheSource) {
 
 TEST(ConvertColourDepth, ConvertsToTheOutputDepth) {
     BuildOutputRegistry();
-    const struct { int depth; const char* type; FREE_IMAGE_TYPE imageType; unsigned bpp, greenMask; } cases[] = {
-        {32, "psd", FIT_BITMAP, 32, 0},    {24, "psd", FIT_BITMAP, 24, 0},
-        {16, "psd", FIT_BITMAP, 16, FI16_565_GREEN_MASK}, {16, "tga", FIT_BITMAP, 16, FI16_555_GREEN_MASK},
-        {16, "ico", FIT_BITMAP, 16, FI16_555_GREEN_MASK}, {8, "psd", FIT_BITMAP, 8, 0},
-        {8, "jpg", FIT_BITMAP, 8, 0},      {4, "psd", FIT_BITMAP, 4, 0},
-        {1, "psd", FIT_BITMAP, 1, 0},      {48, "psd", FIT_RGB16, 48, 0},
+    const struct {
+        int depth;
+        const char* type;
+        FREE_IMAGE_TYPE imageType;
+        unsigned bpp, greenMask;
+    } cases[] = {
+        {32, "psd", FIT_BITMAP, 32, 0},
+        {24, "psd", FIT_BITMAP, 24, 0},
+        {16, "psd", FIT_BITMAP, 16, FI16_565_GREEN_MASK},
+        {16, "tga", FIT_BITMAP, 16, FI16_555_GREEN_MASK},
+        {16, "ico", FIT_BITMAP, 16, FI16_555_GREEN_MASK},
+        {8, "psd", FIT_BITMAP, 8, 0},
+        {8, "jpg", FIT_BITMAP, 8, 0},
+        {4, "psd", FIT_BITMAP, 4, 0},
+        {1, "psd", FIT_BITMAP, 1, 0},
+        {48, "psd", FIT_RGB16, 48, 0},
         {96, "psd", FIT_RGBF, 96, 0},
     };
     for (const auto& c : cases) {
@@ -102,8 +115,13 @@ TEST(ConvertColourDepth, UnknownDepthYieldsNoImage) {
 }
 
 TEST(ToneMapImage, BringsDeepImagesToEightBitsPerChannel) {
-    const struct { const char* name; FREE_IMAGE_TYPE type; unsigned bpp; unsigned resultBpp; } cases[] = {
-        {"RGB16", FIT_RGB16, 48, 24}, {"RGBA16", FIT_RGBA16, 64, 32}, {"grey16", FIT_UINT16, 16, 8},
+    const struct {
+        const char* name;
+        FREE_IMAGE_TYPE type;
+        unsigned bpp;
+        unsigned resultBpp;
+    } cases[] = {
+        {"RGB16", FIT_RGB16, 48, 24},    {"RGBA16", FIT_RGBA16, 64, 32},    {"grey16", FIT_UINT16, 16, 8},
         {"RGB float", FIT_RGBF, 96, 24}, {"grey float", FIT_FLOAT, 32, 24},
     };
     for (const auto& c : cases) {

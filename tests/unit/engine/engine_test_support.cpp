@@ -27,13 +27,17 @@ EngineRun::EngineRun() {
     ConversionJob.automaticDepth = 1;
 }
 
-void EngineRun::UseOutputFolder(const QString& folder) { ConversionJob.outputFolder = folder; }
+void EngineRun::UseOutputFolder(const QString& folder) {
+    ConversionJob.outputFolder = folder;
+}
 
-bool EngineRun::Convert(ConvertError* error) { return ConvertCurrentFile(error); }
+bool EngineRun::Convert(ConvertError* error) {
+    return ConvertCurrentFile(error);
+}
 
 QStringList EngineRun::OutputNames() const {
-    return QDir(ConversionJob.outputFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                                                      QDir::Name);
+    return QDir(ConversionJob.outputFolder)
+        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
 QByteArray ReadWholeFile(const QString& path) {

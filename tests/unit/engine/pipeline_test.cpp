@@ -1,12 +1,12 @@
-#include <csignal>
 #include <gtest/gtest.h>
-#include <QDir>
-#include <QFile>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <csignal>
 
 #include "batch/job.h"
 #include "engine/pipeline.h"
@@ -54,11 +54,14 @@ QByteArray PngHead(uint32_t width, uint32_t height) {
 }  // namespace
 
 TEST(ConvertCurrentFile, WritesEveryPngKindAsRgbaPsd) {
-    const struct { PngKind kind; int width, height; } cases[] = {
-        {PngKind::Rgba, 37, 23},        {PngKind::Rgb, 37, 23},    {PngKind::PaletteTransparent, 37, 23},
-        {PngKind::Grey1, 37, 23},       {PngKind::Grey, 37, 23},   {PngKind::GreyAlpha, 37, 23},
-        {PngKind::Rgb16, 37, 23},       {PngKind::Rgba16, 37, 23}, {PngKind::Grey16, 37, 23},
-        {PngKind::Rgba, 1, 1},          {PngKind::Rgba, 300, 2},
+    const struct {
+        PngKind kind;
+        int width, height;
+    } cases[] = {
+        {PngKind::Rgba, 37, 23},  {PngKind::Rgb, 37, 23},    {PngKind::PaletteTransparent, 37, 23},
+        {PngKind::Grey1, 37, 23}, {PngKind::Grey, 37, 23},   {PngKind::GreyAlpha, 37, 23},
+        {PngKind::Rgb16, 37, 23}, {PngKind::Rgba16, 37, 23}, {PngKind::Grey16, 37, 23},
+        {PngKind::Rgba, 1, 1},    {PngKind::Rgba, 300, 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << PngKindName(c.kind) << " " << c.width << "x" << c.height);
@@ -79,7 +82,10 @@ TEST(ConvertCurrentFile, WritesEveryPngKindAsRgbaPsd) {
 
 TEST(ConvertCurrentFile, AlwaysWritesFourChannelsWhateverTheDepth) {
     // Depths of the conversion table other than 32 still reach DevIL as 32 bits.
-    const struct { int depth; bool exact; } cases[] = {{32, true}, {24, true}, {8, false}, {1, false}};
+    const struct {
+        int depth;
+        bool exact;
+    } cases[] = {{32, true}, {24, true}, {8, false}, {1, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.depth);
         EngineRun run;
@@ -113,7 +119,11 @@ TEST(ConvertCurrentFile, UnlistedOutputDepthFailsAndWritesNothing) {
 }
 
 TEST(ConvertCurrentFile, UnreadableInputFailsAndWritesNothing) {
-    const struct { const char* name; QByteArray bytes; bool create; } cases[] = {
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool create;
+    } cases[] = {
         {"missing file", {}, false},
         {"empty file", {}, true},
         {"text file", "not a picture at all, just some words", true},
@@ -147,7 +157,10 @@ TEST(ConvertCurrentFile, TruncatedPngFailsAndWritesNothing) {
 TEST(ConvertCurrentFile, OversizedHeaderIsRefusedBeforeDecoding) {
     // Only the header is valid: a refusal by size shows nothing was decoded,
     // and the row just inside the limits reaches the decoder and fails there.
-    const struct { uint32_t width, height; ConvertError error; } cases[] = {
+    const struct {
+        uint32_t width, height;
+        ConvertError error;
+    } cases[] = {
         {30001, 1, ConvertError::TooLarge},
         {1, 30001, ConvertError::TooLarge},
         {0x7FFFFFFF, 0x7FFFFFFF, ConvertError::TooLarge},
@@ -167,7 +180,10 @@ TEST(ConvertCurrentFile, OversizedHeaderIsRefusedBeforeDecoding) {
 }
 
 TEST(ConvertCurrentFile, ReplacesAnExistingOutput) {
-    const struct { const char* name; mode_t mode; } cases[] = {{"writable", 0644}, {"read-only", 0444}};
+    const struct {
+        const char* name;
+        mode_t mode;
+    } cases[] = {{"writable", 0644}, {"read-only", 0444}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EngineRun run;
@@ -181,7 +197,12 @@ TEST(ConvertCurrentFile, ReplacesAnExistingOutput) {
 }
 
 TEST(ConvertCurrentFile, UnreachableFinalNameFailsCleanly) {
-    const struct { const char* name; const char* mask; bool folderMissing; ConvertError error; } cases[] = {
+    const struct {
+        const char* name;
+        const char* mask;
+        bool folderMissing;
+        ConvertError error;
+    } cases[] = {
         {"mask names a missing subfolder", "missing/%filename%.%ext%", false, ConvertError::CannotReplace},
         {"output folder missing", "", true, ConvertError::CannotWrite},
     };
@@ -252,9 +273,9 @@ TEST(ConvertCurrentFile, FailedWriteKeepsTheOldOutputAndLeavesNoTemporaryFile) {
 }
 
 TEST(ConvertErrorText, NamesEveryReasonDistinctly) {
-    const ConvertError cases[] = {ConvertError::None,         ConvertError::CannotRead,  ConvertError::TooLarge,
-                                  ConvertError::StageFailed,  ConvertError::OutOfMemory, ConvertError::WriterFailed,
-                                  ConvertError::CannotWrite,  ConvertError::CannotReplace};
+    const ConvertError cases[] = {ConvertError::None,        ConvertError::CannotRead,   ConvertError::TooLarge,
+                                  ConvertError::StageFailed, ConvertError::OutOfMemory,  ConvertError::WriterFailed,
+                                  ConvertError::CannotWrite, ConvertError::CannotReplace};
     QStringList seen;
     for (ConvertError c : cases) {
         SCOPED_TRACE(static_cast<int>(c));

@@ -1,7 +1,7 @@
 #include "png_fixtures.h"
 
-#include <cstdio>
 #include <png.h>
+#include <cstdio>
 
 namespace {
 // Sample c (0..2 colour, 3 alpha) of pixel x, y as 16 bits whose high and low
@@ -16,7 +16,9 @@ uint16_t Sample16(int x, int y, int c) {
     const int low = (x * 3 + y * 5 + c * 113 + 7) & 255;
     return static_cast<uint16_t>(high << 8 | low);
 }
-uint8_t Sample8(int x, int y, int c) { return static_cast<uint8_t>(Sample16(x, y, c) >> 8); }
+uint8_t Sample8(int x, int y, int c) {
+    return static_cast<uint8_t>(Sample16(x, y, c) >> 8);
+}
 
 constexpr int kPaletteSize = 16;
 constexpr int kTransparentEntries = 10;
@@ -24,34 +26,59 @@ png_color PaletteColour(int i) {
     return png_color{static_cast<png_byte>(i * 16), static_cast<png_byte>(255 - i * 16),
                      static_cast<png_byte>((i * 97) & 255)};
 }
-uint8_t PaletteAlpha(int i) { return i < kTransparentEntries ? static_cast<uint8_t>(i * 28) : 255; }
-int PaletteIndex(int x, int y) { return (x + 3 * y) % kPaletteSize; }
-bool Grey1On(int x, int y) { return ((x / 3 + y / 2) & 1) != 0; }
+uint8_t PaletteAlpha(int i) {
+    return i < kTransparentEntries ? static_cast<uint8_t>(i * 28) : 255;
+}
+int PaletteIndex(int x, int y) {
+    return (x + 3 * y) % kPaletteSize;
+}
+bool Grey1On(int x, int y) {
+    return ((x / 3 + y / 2) & 1) != 0;
+}
 
 int ColourType(PngKind kind) {
     switch (kind) {
-        case PngKind::Rgba: case PngKind::Rgba16: return PNG_COLOR_TYPE_RGB_ALPHA;
-        case PngKind::Rgb: case PngKind::Rgb16: return PNG_COLOR_TYPE_RGB;
-        case PngKind::PaletteTransparent: return PNG_COLOR_TYPE_PALETTE;
-        case PngKind::GreyAlpha: return PNG_COLOR_TYPE_GRAY_ALPHA;
-        default: return PNG_COLOR_TYPE_GRAY;
+        case PngKind::Rgba:
+        case PngKind::Rgba16:
+            return PNG_COLOR_TYPE_RGB_ALPHA;
+        case PngKind::Rgb:
+        case PngKind::Rgb16:
+            return PNG_COLOR_TYPE_RGB;
+        case PngKind::PaletteTransparent:
+            return PNG_COLOR_TYPE_PALETTE;
+        case PngKind::GreyAlpha:
+            return PNG_COLOR_TYPE_GRAY_ALPHA;
+        default:
+            return PNG_COLOR_TYPE_GRAY;
     }
 }
 int BitDepth(PngKind kind) {
     switch (kind) {
-        case PngKind::Grey1: return 1;
-        case PngKind::PaletteTransparent: return 4;
-        case PngKind::Rgb16: case PngKind::Rgba16: case PngKind::Grey16: return 16;
-        default: return 8;
+        case PngKind::Grey1:
+            return 1;
+        case PngKind::PaletteTransparent:
+            return 4;
+        case PngKind::Rgb16:
+        case PngKind::Rgba16:
+        case PngKind::Grey16:
+            return 16;
+        default:
+            return 8;
     }
 }
 // The samples written for one pixel, in file order.
 std::vector<int> Channels(PngKind kind) {
     switch (kind) {
-        case PngKind::Rgba: case PngKind::Rgba16: return {0, 1, 2, 3};
-        case PngKind::Rgb: case PngKind::Rgb16: return {0, 1, 2};
-        case PngKind::GreyAlpha: return {0, 3};
-        default: return {0};
+        case PngKind::Rgba:
+        case PngKind::Rgba16:
+            return {0, 1, 2, 3};
+        case PngKind::Rgb:
+        case PngKind::Rgb16:
+            return {0, 1, 2};
+        case PngKind::GreyAlpha:
+            return {0, 3};
+        default:
+            return {0};
     }
 }
 
@@ -80,15 +107,24 @@ std::vector<png_byte> Row(PngKind kind, int width, int y) {
 
 const char* PngKindName(PngKind kind) {
     switch (kind) {
-        case PngKind::Rgba: return "RGBA";
-        case PngKind::Rgb: return "RGB";
-        case PngKind::PaletteTransparent: return "palette with tRNS";
-        case PngKind::Grey1: return "1-bit grey";
-        case PngKind::Grey: return "grey";
-        case PngKind::GreyAlpha: return "grey with alpha";
-        case PngKind::Rgb16: return "RGB16";
-        case PngKind::Rgba16: return "RGBA16";
-        case PngKind::Grey16: return "grey16";
+        case PngKind::Rgba:
+            return "RGBA";
+        case PngKind::Rgb:
+            return "RGB";
+        case PngKind::PaletteTransparent:
+            return "palette with tRNS";
+        case PngKind::Grey1:
+            return "1-bit grey";
+        case PngKind::Grey:
+            return "grey";
+        case PngKind::GreyAlpha:
+            return "grey with alpha";
+        case PngKind::Rgb16:
+            return "RGB16";
+        case PngKind::Rgba16:
+            return "RGBA16";
+        case PngKind::Grey16:
+            return "grey16";
     }
     return "?";
 }
@@ -137,9 +173,16 @@ std::vector<uint8_t> FixtureRgba(PngKind kind, int width, int height) {
                     r = colour.red, g = colour.green, b = colour.blue, a = PaletteAlpha(i);
                     break;
                 }
-                case PngKind::Grey1: r = g = b = Grey1On(x, y) ? 255 : 0; break;
-                case PngKind::Grey: case PngKind::Grey16: r = g = b = Sample8(x, y, 0); break;
-                case PngKind::GreyAlpha: r = g = b = Sample8(x, y, 0), a = Sample8(x, y, 3); break;
+                case PngKind::Grey1:
+                    r = g = b = Grey1On(x, y) ? 255 : 0;
+                    break;
+                case PngKind::Grey:
+                case PngKind::Grey16:
+                    r = g = b = Sample8(x, y, 0);
+                    break;
+                case PngKind::GreyAlpha:
+                    r = g = b = Sample8(x, y, 0), a = Sample8(x, y, 3);
+                    break;
                 default:
                     r = Sample8(x, y, 0), g = Sample8(x, y, 1), b = Sample8(x, y, 2);
                     if (kind == PngKind::Rgba || kind == PngKind::Rgba16) a = Sample8(x, y, 3);
@@ -151,15 +194,24 @@ std::vector<uint8_t> FixtureRgba(PngKind kind, int width, int height) {
 
 int FixtureLoadedDepth(PngKind kind) {
     switch (kind) {
-        case PngKind::Rgba: case PngKind::GreyAlpha: return 32;
-        case PngKind::Rgb: return 24;
+        case PngKind::Rgba:
+        case PngKind::GreyAlpha:
+            return 32;
+        case PngKind::Rgb:
+            return 24;
         // FreeImage widens 4-bit palettes to 8 bits when loading.
-        case PngKind::PaletteTransparent: return 8;
-        case PngKind::Grey1: return 1;
-        case PngKind::Grey: return 8;
-        case PngKind::Rgb16: return 48;
-        case PngKind::Rgba16: return 64;
-        case PngKind::Grey16: return 16;
+        case PngKind::PaletteTransparent:
+            return 8;
+        case PngKind::Grey1:
+            return 1;
+        case PngKind::Grey:
+            return 8;
+        case PngKind::Rgb16:
+            return 48;
+        case PngKind::Rgba16:
+            return 64;
+        case PngKind::Grey16:
+            return 16;
     }
     return 0;
 }

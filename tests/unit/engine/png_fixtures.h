@@ -1,6 +1,6 @@
 #pragma once
-#include <cstdint>
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 // The kinds of PNG file the converter must take, written with libpng so the

@@ -12,7 +12,12 @@ QByteArray Head(uint32_t width, uint32_t height) {
 }  // namespace
 
 TEST(ReadPngSize, ReadsTheSizeFromTheHeader) {
-    const struct { const char* name; QByteArray bytes; bool ok; int64_t width, height; } cases[] = {
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool ok;
+        int64_t width, height;
+    } cases[] = {
         {"small", Head(37, 23), true, 37, 23},
         {"bytes above 127", Head(0x0102A0FF, 0x00C8), true, 0x0102A0FF, 200},
         {"largest allowed side", Head(0x7FFFFFFF, 1), true, 0x7FFFFFFF, 1},
@@ -38,11 +43,13 @@ TEST(ReadPngSize, ReadsTheSizeFromTheHeader) {
 }
 
 TEST(FitsPsdLimits, RefusesLongSidesAndFilesPast2GB) {
-    const struct { int64_t width, height; bool fits; } cases[] = {
-        {1, 1, true},          {30000, 1, true},       {1, 30000, true},      {30001, 1, false},
-        {1, 30001, false},     {30000, 17895, true},   {30000, 17896, false}, {17896, 30000, false},
-        {23170, 23170, true},  {23171, 23171, false},  {0, 10, false},        {10, 0, false},
-        {-1, 10, false},
+    const struct {
+        int64_t width, height;
+        bool fits;
+    } cases[] = {
+        {1, 1, true},         {30000, 1, true},      {1, 30000, true},      {30001, 1, false},    {1, 30001, false},
+        {30000, 17895, true}, {30000, 17896, false}, {17896, 30000, false}, {23170, 23170, true}, {23171, 23171, false},
+        {0, 10, false},       {10, 0, false},        {-1, 10, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
@@ -51,8 +58,12 @@ TEST(FitsPsdLimits, RefusesLongSidesAndFilesPast2GB) {
 }
 
 TEST(PsdFileBytes, CountsHeaderSectionsAndFourPlanes) {
-    const struct { int64_t width, height, bytes; } cases[] = {
-        {1, 1, 44}, {37, 23, 40 + 4 * 37 * 23}, {30000, 30000, 3600000040LL},
+    const struct {
+        int64_t width, height, bytes;
+    } cases[] = {
+        {1, 1, 44},
+        {37, 23, 40 + 4 * 37 * 23},
+        {30000, 30000, 3600000040LL},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);

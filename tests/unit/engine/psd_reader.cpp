@@ -12,12 +12,15 @@ struct Cursor {
             return 0;
         }
         uint32_t value = 0;
-        for (int i = 0; i < count; ++i) value = value << 8 | static_cast<uint8_t>(bytes.at(static_cast<qsizetype>(at++)));
+        for (int i = 0; i < count; ++i)
+            value = value << 8 | static_cast<uint8_t>(bytes.at(static_cast<qsizetype>(at++)));
         return value;
     }
     void Skip(int64_t count) {
-        if (count < 0 || at + count > bytes.size()) ok = false;
-        else at += count;
+        if (count < 0 || at + count > bytes.size())
+            ok = false;
+        else
+            at += count;
     }
 };
 

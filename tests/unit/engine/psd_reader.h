@@ -1,7 +1,7 @@
 #pragma once
-#include <cstdint>
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 // A small reader for the flat PSD files DevIL writes (version 1, 8 bits per

@@ -17,15 +17,19 @@ QByteArray Psd(int compression, const QByteArray& data) {
 
 TEST(ReadPsd, DecodesRawAndPackBitsData) {
     // Red plane rows: 1 2 3 / 4 4 4; green all 9; blue 0 0 7 / 7 7 7.
-    const QByteArray raw = QByteArray("\x01\x02\x03\x04\x04\x04", 6) + QByteArray(6, '\x09') +
-                           QByteArray("\0\0\x07\x07\x07\x07", 6);
+    const QByteArray raw =
+        QByteArray("\x01\x02\x03\x04\x04\x04", 6) + QByteArray(6, '\x09') + QByteArray("\0\0\x07\x07\x07\x07", 6);
     const QByteArray packed = Big(4, 2) + Big(2, 2) + Big(2, 2) + Big(2, 2) + Big(4, 2) + Big(2, 2) +
                               QByteArray("\x02\x01\x02\x03", 4) + QByteArray("\xfe\x04", 2) +
                               QByteArray("\xfe\x09", 2) + QByteArray("\xfe\x09", 2) +
                               QByteArray("\xff\x00\x00\x07", 4) + QByteArray("\xfe\x07", 2);
     const std::vector<uint8_t> rgba = {1, 9, 0, 255, 2, 9, 0, 255, 3, 9, 7, 255,
                                        4, 9, 7, 255, 4, 9, 7, 255, 4, 9, 7, 255};
-    const struct { const char* name; QByteArray bytes; bool ok; } cases[] = {
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool ok;
+    } cases[] = {
         {"raw", Psd(0, raw), true},
         {"PackBits", Psd(1, packed), true},
         {"raw cut short", Psd(0, raw.left(17)), false},

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstring>
 
 #include "platform/desktop.h"
 #include "settings/config_file.h"
@@ -39,8 +39,9 @@ bool LoadFromBytes(const QByteArray& bytes) {
 
 // Keys the writer leaves out for the format lists "png" and "psd", or never writes.
 bool IsWritten(const SettingField& f) {
-    const char* readOnly[] = {"Hide Passwords", "Show Single Password", "Show Password List",
-                              "Show Character Set", "Show Advanced Options", "TxtFields", "CsvDelimiter"};
+    const char* readOnly[] = {"Hide Passwords",     "Show Single Password",  "Show Password List",
+                              "Show Character Set", "Show Advanced Options", "TxtFields",
+                              "CsvDelimiter"};
     for (const char* key : readOnly)
         if (std::strcmp(f.key, key) == 0) return false;
     if (std::strcmp(f.group, "Input") == 0) return std::strcmp(f.key, "Format") == 0;
@@ -54,10 +55,16 @@ void SetDistinctValue(const SettingField& f, int index) {
     switch (f.type) {
         case SettingType::Flag:
         case SettingType::Code:
-        case SettingType::Byte: *static_cast<int8_t*>(f.value) = static_cast<int8_t>(-100 + index); break;
+        case SettingType::Byte:
+            *static_cast<int8_t*>(f.value) = static_cast<int8_t>(-100 + index);
+            break;
         case SettingType::Int:
-        case SettingType::Date: *static_cast<int32_t*>(f.value) = -1000 - index; break;
-        case SettingType::Float: *static_cast<float*>(f.value) = 0.25f + float(index); break;
+        case SettingType::Date:
+            *static_cast<int32_t*>(f.value) = -1000 - index;
+            break;
+        case SettingType::Float:
+            *static_cast<float*>(f.value) = 0.25f + float(index);
+            break;
         case SettingType::Text:
             *static_cast<QString*>(f.value) = QStringLiteral("t\u00E9%1").arg(index);
             break;
@@ -68,11 +75,15 @@ QString FieldText(const SettingField& f) {
     switch (f.type) {
         case SettingType::Flag:
         case SettingType::Code:
-        case SettingType::Byte: return QString::number(*static_cast<const int8_t*>(f.value));
+        case SettingType::Byte:
+            return QString::number(*static_cast<const int8_t*>(f.value));
         case SettingType::Int:
-        case SettingType::Date: return QString::number(*static_cast<const int32_t*>(f.value));
-        case SettingType::Float: return QString::number(*static_cast<const float*>(f.value), 'f', 6);
-        case SettingType::Text: return *static_cast<const QString*>(f.value);
+        case SettingType::Date:
+            return QString::number(*static_cast<const int32_t*>(f.value));
+        case SettingType::Float:
+            return QString::number(*static_cast<const float*>(f.value), 'f', 6);
+        case SettingType::Text:
+            return *static_cast<const QString*>(f.value);
     }
     return QString();
 }
@@ -86,40 +97,120 @@ TEST(SaveConfig, WritesTheDefaultsByteForByte) {
     ConversionSettings.window.x = 705;
     ConversionSettings.window.y = 410;
     const QByteArray expected =
-        "\xEF\xBB\xBF\r\n" +
-        CrLfLines({"[General]", "CFG = 18", "Language = en", "Update Range = 2", "Update Date = 1700000000",
-                   "Save Window Position = 1", "; ",
-                   "[Window]", "IsMaximized = 0", "Width = 510", "Height = 260", "X = 705", "Y = 410", "; ",
-                   "[Interface]", "UI Theme = handdrawn", "UI Size = 2", "; ",
-                   "[Input]", "Format = png", "; ",
-                   "[Output]", "Format = psd", "PSD BPP = 0", "; ",
-                   "[Transform]", "Do Image Rotation = 0", "Image Rotation Type = 0", "Image Rotation = 0",
-                   "Image Rotation Back Color = 000000", "Do Image Resize = 0", "Image Width = 0",
-                   "Image Width Unit = 0", "Image Height = 0", "Image Height Unit = 0", "Keep Aspect Ratio = 1",
-                   "Image Resize Type = 0", "Image Resize Algorithm = 3", "Do Image Flip Horizontal = 0",
-                   "Do Image Flip Vertical = 0", "; ",
-                   "[Adjustment]", "Do Image Color Correction = 0", "Image Brightness = 0", "Image Contrast = 0",
-                   "Image Gamma = 1.000000", "Image Invert = 0", "Do Image Greyscale = 0",
-                   "Do Image Threshold = 0", "Image Threshold = 0", "; ",
-                   "[Frame]", "Do Frame = 0", "Solid Left = 0", "Solid Right = 0", "Solid Top = 0",
-                   "Solid Bottom = 0", "Solid Left Color = 000000", "Solid Right Color = 000000",
-                   "Solid Top Color = 000000", "Solid Bottom Color = 000000", "Solid Opacity = 255", "; ",
-                   "[Watermark]", "Do Watermark = 0", "Text = \xC2\xA9 2009-2026 Tolvane Software",
-                   "Fonts = Arial,Tahoma,Verdana", "Font = Arial", "Font Size = 14", "Font Leading = 0",
-                   "Font Colors = 000000,FFFFFF,FF0000,FF8000,FFFF00,008000,00FFFF,0000FF,8000FF",
-                   "Font Color = FFFFFF", "Font Style = 0", "Font Effect = 0", "Text Antialiasing = 0",
-                   "Text Alignment = 0", "Text Padding = 0", "Text Opacity = 255",
-                   "Back Colors = 000000,FFFFFF,FF0000,FF8000,FFFF00,008000,00FFFF,0000FF,8000FF",
-                   "Back Color = 000000", "Back Opacity = 1", "Text Boundary = 0", "Text Position = 8",
-                   "Text X Offset = 10", "Text Y Offset = 10", "Text Rotation = 0", "Text Size = 0",
-                   "Text Scale = 10", "Image = ", "Image Greyscale = 0", "Image Opacity = 255",
-                   "Image Boundary = 0", "Image Position = 8", "Image X Offset = 10", "Image Y Offset = 10",
-                   "Image Rotation = 0", "Image Size = 0", "Image Scale = 10", "; ",
-                   "[Advanced]", "Filename Mask = %filename%.%ext%", "File Timestamp = 0",
-                   "Custom Timestamp = 1700000000", "Out Folders History = 1", "Out Folders Number = 5",
-                   "Keep Subfolders = 1", "; ",
-                   "[File]", "Recent Out Folders = ", "Recent Files = ", "; ",
-                   "[Privacy]", "Clean Recent Files = 0", "; "});
+        "\xEF\xBB\xBF\r\n" + CrLfLines({"[General]",
+                                        "CFG = 18",
+                                        "Language = en",
+                                        "Update Range = 2",
+                                        "Update Date = 1700000000",
+                                        "Save Window Position = 1",
+                                        "; ",
+                                        "[Window]",
+                                        "IsMaximized = 0",
+                                        "Width = 510",
+                                        "Height = 260",
+                                        "X = 705",
+                                        "Y = 410",
+                                        "; ",
+                                        "[Interface]",
+                                        "UI Theme = handdrawn",
+                                        "UI Size = 2",
+                                        "; ",
+                                        "[Input]",
+                                        "Format = png",
+                                        "; ",
+                                        "[Output]",
+                                        "Format = psd",
+                                        "PSD BPP = 0",
+                                        "; ",
+                                        "[Transform]",
+                                        "Do Image Rotation = 0",
+                                        "Image Rotation Type = 0",
+                                        "Image Rotation = 0",
+                                        "Image Rotation Back Color = 000000",
+                                        "Do Image Resize = 0",
+                                        "Image Width = 0",
+                                        "Image Width Unit = 0",
+                                        "Image Height = 0",
+                                        "Image Height Unit = 0",
+                                        "Keep Aspect Ratio = 1",
+                                        "Image Resize Type = 0",
+                                        "Image Resize Algorithm = 3",
+                                        "Do Image Flip Horizontal = 0",
+                                        "Do Image Flip Vertical = 0",
+                                        "; ",
+                                        "[Adjustment]",
+                                        "Do Image Color Correction = 0",
+                                        "Image Brightness = 0",
+                                        "Image Contrast = 0",
+                                        "Image Gamma = 1.000000",
+                                        "Image Invert = 0",
+                                        "Do Image Greyscale = 0",
+                                        "Do Image Threshold = 0",
+                                        "Image Threshold = 0",
+                                        "; ",
+                                        "[Frame]",
+                                        "Do Frame = 0",
+                                        "Solid Left = 0",
+                                        "Solid Right = 0",
+                                        "Solid Top = 0",
+                                        "Solid Bottom = 0",
+                                        "Solid Left Color = 000000",
+                                        "Solid Right Color = 000000",
+                                        "Solid Top Color = 000000",
+                                        "Solid Bottom Color = 000000",
+                                        "Solid Opacity = 255",
+                                        "; ",
+                                        "[Watermark]",
+                                        "Do Watermark = 0",
+                                        "Text = \xC2\xA9 2009-2026 Tolvane Software",
+                                        "Fonts = Arial,Tahoma,Verdana",
+                                        "Font = Arial",
+                                        "Font Size = 14",
+                                        "Font Leading = 0",
+                                        "Font Colors = 000000,FFFFFF,FF0000,FF8000,FFFF00,008000,00FFFF,0000FF,8000FF",
+                                        "Font Color = FFFFFF",
+                                        "Font Style = 0",
+                                        "Font Effect = 0",
+                                        "Text Antialiasing = 0",
+                                        "Text Alignment = 0",
+                                        "Text Padding = 0",
+                                        "Text Opacity = 255",
+                                        "Back Colors = 000000,FFFFFF,FF0000,FF8000,FFFF00,008000,00FFFF,0000FF,8000FF",
+                                        "Back Color = 000000",
+                                        "Back Opacity = 1",
+                                        "Text Boundary = 0",
+                                        "Text Position = 8",
+                                        "Text X Offset = 10",
+                                        "Text Y Offset = 10",
+                                        "Text Rotation = 0",
+                                        "Text Size = 0",
+                                        "Text Scale = 10",
+                                        "Image = ",
+                                        "Image Greyscale = 0",
+                                        "Image Opacity = 255",
+                                        "Image Boundary = 0",
+                                        "Image Position = 8",
+                                        "Image X Offset = 10",
+                                        "Image Y Offset = 10",
+                                        "Image Rotation = 0",
+                                        "Image Size = 0",
+                                        "Image Scale = 10",
+                                        "; ",
+                                        "[Advanced]",
+                                        "Filename Mask = %filename%.%ext%",
+                                        "File Timestamp = 0",
+                                        "Custom Timestamp = 1700000000",
+                                        "Out Folders History = 1",
+                                        "Out Folders Number = 5",
+                                        "Keep Subfolders = 1",
+                                        "; ",
+                                        "[File]",
+                                        "Recent Out Folders = ",
+                                        "Recent Files = ",
+                                        "; ",
+                                        "[Privacy]",
+                                        "Clean Recent Files = 0",
+                                        "; "});
     EXPECT_EQ(ConfigFileBytes(), expected);
 
     QTemporaryDir dir;
@@ -171,8 +262,7 @@ TEST(LoadConfig, EveryWrittenKeyRoundTrips) {
         SCOPED_TRACE(QStringLiteral("%1/%2").arg(QLatin1String(f.group), QLatin1String(f.key)).toStdString());
         if (std::strcmp(f.key, "CFG") == 0)
             EXPECT_EQ(FieldText(f), QStringLiteral("18"));
-        else if (std::strcmp(f.key, "Update Date") == 0 || std::strcmp(f.key, "Custom Timestamp") == 0 ||
-                 IsWritten(f))
+        else if (std::strcmp(f.key, "Update Date") == 0 || std::strcmp(f.key, "Custom Timestamp") == 0 || IsWritten(f))
             EXPECT_EQ(FieldText(f), saved[i]);
         else
             EXPECT_EQ(FieldText(f), defaults[i]);  // not in the file: the default
@@ -217,9 +307,10 @@ TEST(LoadConfig, MissingKeysAndMissingFile) {
 }
 
 TEST(LoadConfig, ReadsKeysInAnyCaseAndLatin1) {
-    ASSERT_TRUE(LoadFromBytes("[transform]\r\nimage width = 77\r\n"
-                              "[WATERMARK]\r\nTEXT = caf\xE9\r\n"
-                              "[Output]\r\npng bpp = 24\r\nFormat = png\r\n"));
+    ASSERT_TRUE(
+        LoadFromBytes("[transform]\r\nimage width = 77\r\n"
+                      "[WATERMARK]\r\nTEXT = caf\xE9\r\n"
+                      "[Output]\r\npng bpp = 24\r\nFormat = png\r\n"));
     EXPECT_EQ(ConversionSettings.transform.imageWidth, 77);
     EXPECT_EQ(ConversionSettings.watermark.text, QStringLiteral("caf\u00E9"));
     // Every output key is read, whatever the format lists hold.
@@ -228,8 +319,9 @@ TEST(LoadConfig, ReadsKeysInAnyCaseAndLatin1) {
 }
 
 TEST(LoadConfig, ReadOnlyKeysAreReadButNotWritten) {
-    ASSERT_TRUE(LoadFromBytes("\xEF\xBB\xBF\r\n[Window]\r\nHide Passwords = 1\r\nShow Advanced Options = 0\r\n"
-                              "[File]\r\nTxtFields = a,b\r\n[Input]\r\nDDS Load As = 2\r\n"));
+    ASSERT_TRUE(
+        LoadFromBytes("\xEF\xBB\xBF\r\n[Window]\r\nHide Passwords = 1\r\nShow Advanced Options = 0\r\n"
+                      "[File]\r\nTxtFields = a,b\r\n[Input]\r\nDDS Load As = 2\r\n"));
     EXPECT_EQ(ConversionSettings.window.hidePasswords, 1);
     EXPECT_EQ(ConversionSettings.window.showAdvancedOptions, 0);
     EXPECT_EQ(ConversionSettings.file.txtFields, QStringLiteral("a,b"));
@@ -259,10 +351,11 @@ TEST(LoadConfig, UpgradesOlderVersions) {
         {"", "a", 2, "a.%ext%", 4},  // a file without CFG counts as version 0
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(QStringLiteral("%1 %2 %3").arg(QLatin1String(c.cfg), QLatin1String(c.mask)).arg(c.rawLoadAs).toStdString());
-        const QByteArray bytes = "[General]\r\n" + QByteArray(c.cfg) + "\r\n[Input]\r\nRAW Load As = " +
-                                 QByteArray::number(c.rawLoadAs) + "\r\n[Advanced]\r\nFilename Mask = " + c.mask +
-                                 "\r\n";
+        SCOPED_TRACE(
+            QStringLiteral("%1 %2 %3").arg(QLatin1String(c.cfg), QLatin1String(c.mask)).arg(c.rawLoadAs).toStdString());
+        const QByteArray bytes = "[General]\r\n" + QByteArray(c.cfg) +
+                                 "\r\n[Input]\r\nRAW Load As = " + QByteArray::number(c.rawLoadAs) +
+                                 "\r\n[Advanced]\r\nFilename Mask = " + c.mask + "\r\n";
         ASSERT_TRUE(LoadFromBytes(bytes));
         EXPECT_EQ(ConversionSettings.advanced.filenameMask, QLatin1String(c.expectedMask));
         EXPECT_EQ(ConversionSettings.input.rawLoadAs, c.expectedRaw);

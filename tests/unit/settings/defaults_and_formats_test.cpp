@@ -108,20 +108,15 @@ TEST(FormatRegistry, HoldsTheWholeTables) {
         const char* format;
         const char* description;
     } inputs[] = {
-        {"png", "png", "Portable Network Graphics"},
-        {"jpeg", "jpg", ""},
-        {"apm", "wmf", "Aldus Placeable Metafile"},
-        {"wmz", "wmf", ""},
-        {"nef", "raw", "Nikon Camera RAW Image"},
-        {"nrw", "raw", ""},
-        {"rwl", "raw", "Leica Camera RAW Image"},
-        {"tif", "tiff", ""},
+        {"png", "png", "Portable Network Graphics"}, {"jpeg", "jpg", ""},
+        {"apm", "wmf", "Aldus Placeable Metafile"},  {"wmz", "wmf", ""},
+        {"nef", "raw", "Nikon Camera RAW Image"},    {"nrw", "raw", ""},
+        {"rwl", "raw", "Leica Camera RAW Image"},    {"tif", "tiff", ""},
     };
     for (const auto& c : inputs) {
         SCOPED_TRACE(c.extension);
         EXPECT_EQ(InputFormatOf(QString::fromLatin1(c.extension)), QString::fromLatin1(c.format));
-        EXPECT_EQ(InputDescriptionOf(QString::fromLatin1(c.extension)),
-                  QString::fromLatin1(c.description));
+        EXPECT_EQ(InputDescriptionOf(QString::fromLatin1(c.extension)), QString::fromLatin1(c.description));
     }
     const struct {
         const char* format;
@@ -137,8 +132,7 @@ TEST(FormatRegistry, HoldsTheWholeTables) {
     for (const auto& c : outputs) {
         SCOPED_TRACE(c.format);
         EXPECT_EQ(OutputBitDepths(QString::fromLatin1(c.format)), QString::fromLatin1(c.depths));
-        EXPECT_EQ(OutputDescription(QString::fromLatin1(c.format)),
-                  QString::fromLatin1(c.description));
+        EXPECT_EQ(OutputDescription(QString::fromLatin1(c.format)), QString::fromLatin1(c.description));
     }
 }
 

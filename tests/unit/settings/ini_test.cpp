@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cmath>
+#include <limits>
 
 #include "settings/ini.h"
 
@@ -83,12 +83,10 @@ TEST(FindIniValue, MatchesNamesWithoutCaseInsideTheirGroupOnly) {
         bool found;
         const char* value;
     } cases[] = {
-        {"Transform", "Image Width", true, "77"},  // first match wins
-        {"TRANSFORM", "image WIDTH", true, "77"},
-        {"Transform", "Only Here", false, ""},     // belongs to another group
-        {"Other", "only here", true, "5"},
-        {"Missing", "Image Width", false, ""},
-        {"Transform", "Late", false, ""},          // a repeated group is not searched
+        {"Transform", "Image Width", true, "77"},                                         // first match wins
+        {"TRANSFORM", "image WIDTH", true, "77"}, {"Transform", "Only Here", false, ""},  // belongs to another group
+        {"Other", "only here", true, "5"},        {"Missing", "Image Width", false, ""},
+        {"Transform", "Late", false, ""},  // a repeated group is not searched
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(QStringLiteral("%1/%2").arg(c.group, c.key).toStdString());
@@ -111,11 +109,21 @@ TEST(AtoiLike, ReadsLeadingDecimalInteger) {
         const char* text;
         int32_t value;
     } cases[] = {
-        {"0", 0},           {"42", 42},         {"-17", -17},      {"+5", 5},
-        {"  \t12", 12},     {"12abc", 12},      {"abc", 0},        {"", 0},
-        {"- 5", 0},         {"3.9", 3},         {"$FF", 0},        {"2147483647", 2147483647},
+        {"0", 0},
+        {"42", 42},
+        {"-17", -17},
+        {"+5", 5},
+        {"  \t12", 12},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"- 5", 0},
+        {"3.9", 3},
+        {"$FF", 0},
+        {"2147483647", 2147483647},
         {"-2147483648", std::numeric_limits<int32_t>::min()},
-        {"2147483648", 2147483647},            {"-2147483649", std::numeric_limits<int32_t>::min()},
+        {"2147483648", 2147483647},
+        {"-2147483649", std::numeric_limits<int32_t>::min()},
         {"99999999999999999999999", 2147483647},
     };
     for (const auto& c : cases) {
@@ -130,13 +138,31 @@ TEST(AtofLike, ReadsDecimalsAndTheSpecialWords) {
         const char* text;
         double value;
     } cases[] = {
-        {"2.2", 2.2},       {"-0.5", -0.5},     {"+3", 3.0},        {"  1.5", 1.5},
-        {"1,5", 1.0},       {"1.5.6", 1.5},     {".25", 0.25},      {"7.", 7.0},
-        {"1e3", 1000.0},    {"1E-2", 0.01},     {"2e", 2.0},        {"2e+", 2.0},
-        {"abc", 0.0},       {"", 0.0},          {".", 0.0},         {"-", 0.0},
-        {"+Infinity", inf}, {"-infinity", -inf}, {"  +INFINITY ", inf},
-        {"Infinity", inf},  {"-inf", -inf},     {"infx", inf},      {"in", 0.0},
-        {"1e999", inf},     {"-1e999", -inf},
+        {"2.2", 2.2},
+        {"-0.5", -0.5},
+        {"+3", 3.0},
+        {"  1.5", 1.5},
+        {"1,5", 1.0},
+        {"1.5.6", 1.5},
+        {".25", 0.25},
+        {"7.", 7.0},
+        {"1e3", 1000.0},
+        {"1E-2", 0.01},
+        {"2e", 2.0},
+        {"2e+", 2.0},
+        {"abc", 0.0},
+        {"", 0.0},
+        {".", 0.0},
+        {"-", 0.0},
+        {"+Infinity", inf},
+        {"-infinity", -inf},
+        {"  +INFINITY ", inf},
+        {"Infinity", inf},
+        {"-inf", -inf},
+        {"infx", inf},
+        {"in", 0.0},
+        {"1e999", inf},
+        {"-1e999", -inf},
         {"1e-999", 0.0},
     };
     for (const auto& c : cases) {

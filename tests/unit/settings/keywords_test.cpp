@@ -17,7 +17,8 @@ TEST(KeywordValue, EveryWordOfEveryTable) {
         {KT::FrameChoice, "ALL FIRST MIDDLE LAST RANDOM", {0, 1, 2, 3, 4}},
         {KT::ToneMapping, "NONE LINEAR AL DRR GD", {0, 1, 2, 3, 4}},
         {KT::Compression,
-         "NONE RLE ZIP PIZ PXR24 B44 ZLIB1 ZLIB6 ZLIB9 CCITTFAX3 CCITTFAX4 PACKBITS DEFLATE ADOBEDEFLATE LZW JPEG LOGLUV",
+         "NONE RLE ZIP PIZ PXR24 B44 ZLIB1 ZLIB6 ZLIB9 CCITTFAX3 CCITTFAX4 PACKBITS DEFLATE ADOBEDEFLATE LZW JPEG "
+         "LOGLUV",
          {0, 1, 1, 2, 3, 4, 1, 2, 3, 1, 2, 3, 4, 5, 6, 7, 8}},
         {KT::ColorTable, "AUTO EXACT", {0, 1}},
         {KT::ColorModel, "RGB CMYK LAB", {0, 1, 2}},
@@ -64,11 +65,11 @@ TEST(KeywordValue, TrimsBlanksFoldsCaseAndDefaultsToZero) {
         const char* text;
         int value;
     } cases[] = {
-        {KT::ResizeAlgorithm, "lanczos", 5},   {KT::ResizeAlgorithm, " \tLanczos \t", 5},
-        {KT::ResizeAlgorithm, "lanczos3", 0},  {KT::ResizeAlgorithm, "", 0},
-        {KT::ResizeAlgorithm, "LAN ZOS", 0},   {KT::SizeMode, "scaled", 0},
-        {KT::Compression, "lzw", 6},           {KT::FontEffect, "strikethrough", 0},
-        {KT::Position, "bottomRight", 8},      {KT::RawLoading, "48hs", 4},
+        {KT::ResizeAlgorithm, "lanczos", 5},  {KT::ResizeAlgorithm, " \tLanczos \t", 5},
+        {KT::ResizeAlgorithm, "lanczos3", 0}, {KT::ResizeAlgorithm, "", 0},
+        {KT::ResizeAlgorithm, "LAN ZOS", 0},  {KT::SizeMode, "scaled", 0},
+        {KT::Compression, "lzw", 6},          {KT::FontEffect, "strikethrough", 0},
+        {KT::Position, "bottomRight", 8},     {KT::RawLoading, "48hs", 4},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -86,8 +87,8 @@ TEST(KeywordOf, NamesAValueOrNothing) {
         int value;
         const char* word;
     } cases[] = {
-        {KT::FrameKind, 0, "NONE"},   {KT::WatermarkKind, 2, "IMAGE"}, {KT::Position, 8, "BOTTOMRIGHT"},
-        {KT::SizeMode, 0, "FIXED"},   {KT::SizeMode, 1, ""},           {KT::Timestamp, -1, ""},
+        {KT::FrameKind, 0, "NONE"},  {KT::WatermarkKind, 2, "IMAGE"}, {KT::Position, 8, "BOTTOMRIGHT"},
+        {KT::SizeMode, 0, "FIXED"},  {KT::SizeMode, 1, ""},           {KT::Timestamp, -1, ""},
         {KT::Compression, 1, "RLE"},
     };
     for (const auto& c : cases) {
@@ -102,10 +103,9 @@ TEST(CompressionKeyword, UsesEachFormatsOwnList) {
         int value;
         const char* word;
     } cases[] = {
-        {"bmp", 1, "RLE"},   {"tga", 0, "NONE"},    {"tga", 2, ""},      {"exr", 1, "ZIP"},
-        {"exr", 4, "B44"},   {"exr", 5, ""},        {"png", 3, "ZLIB9"}, {"png", 1, "ZLIB1"},
-        {"tiff", 1, "CCITTFAX3"}, {"tiff", 8, "LOGLUV"}, {"tiff", 9, ""}, {"tiff", -1, ""},
-        {"psd", 0, ""},      {"BMP", 1, ""},
+        {"bmp", 1, "RLE"}, {"tga", 0, "NONE"},  {"tga", 2, ""},      {"exr", 1, "ZIP"},        {"exr", 4, "B44"},
+        {"exr", 5, ""},    {"png", 3, "ZLIB9"}, {"png", 1, "ZLIB1"}, {"tiff", 1, "CCITTFAX3"}, {"tiff", 8, "LOGLUV"},
+        {"tiff", 9, ""},   {"tiff", -1, ""},    {"psd", 0, ""},      {"BMP", 1, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(QStringLiteral("%1 %2").arg(QLatin1String(c.format)).arg(c.value).toStdString());

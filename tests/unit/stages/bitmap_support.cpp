@@ -8,7 +8,9 @@ std::ostream& operator<<(std::ostream& out, const Rgba& colour) {
 }
 
 namespace {
-unsigned Row(FIBITMAP* image, int y) { return FreeImage_GetHeight(image) - 1 - static_cast<unsigned>(y); }
+unsigned Row(FIBITMAP* image, int y) {
+    return FreeImage_GetHeight(image) - 1 - static_cast<unsigned>(y);
+}
 }  // namespace
 
 Bitmap MakeTrueColour(int width, int height, int bpp, const PixelRule& rule) {
@@ -76,8 +78,16 @@ Rgba PixelAt(FIBITMAP* image, int x, int y) {
     return {entry.rgbRed, entry.rgbGreen, entry.rgbBlue, alpha};
 }
 
-int WidthOf(FIBITMAP* image) { return static_cast<int>(FreeImage_GetWidth(image)); }
-int HeightOf(FIBITMAP* image) { return static_cast<int>(FreeImage_GetHeight(image)); }
-int BppOf(FIBITMAP* image) { return static_cast<int>(FreeImage_GetBPP(image)); }
+int WidthOf(FIBITMAP* image) {
+    return static_cast<int>(FreeImage_GetWidth(image));
+}
+int HeightOf(FIBITMAP* image) {
+    return static_cast<int>(FreeImage_GetHeight(image));
+}
+int BppOf(FIBITMAP* image) {
+    return static_cast<int>(FreeImage_GetBPP(image));
+}
 
-void ResetSettings() { LoadDefaultSettings(true); }
+void ResetSettings() {
+    LoadDefaultSettings(true);
+}

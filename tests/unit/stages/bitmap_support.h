@@ -1,6 +1,6 @@
 #pragma once
-#include <cstdint>
 #include <FreeImage.h>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <ostream>

@@ -8,7 +8,9 @@
 #include "settings/settings.h"
 
 namespace {
-Rgba Known(int, int) { return {10, 200, 30, 255}; }
+Rgba Known(int, int) {
+    return {10, 200, 30, 255};
+}
 Rgba Colourful(int x, int y) {
     return {static_cast<uint8_t>(x * 60), static_cast<uint8_t>(255 - y * 50), static_cast<uint8_t>((x * y * 37) & 255),
             static_cast<uint8_t>(x == 0 ? 0 : 255 - y * 40)};
@@ -23,7 +25,9 @@ Rgba Ramp(int x, int y) {
     const auto grey = static_cast<uint8_t>(y * 16 + x);
     return {grey, grey, grey, 255};
 }
-Rgba TwoEntries(int i, int) { return i == 0 ? Rgba{0, 0, 0, 255} : Rgba{255, 255, 255, 255}; }
+Rgba TwoEntries(int i, int) {
+    return i == 0 ? Rgba{0, 0, 0, 255} : Rgba{255, 255, 255, 255};
+}
 
 void ColourCorrection(int brightness, int contrast, float gamma, bool invert) {
     ResetSettings();
@@ -41,12 +45,16 @@ void Threshold(int level) {
     ConversionSettings.adjustment.imageThreshold = level;
 }
 
-uint8_t Grey(Rgba colour) { return colour.red; }
+uint8_t Grey(Rgba colour) {
+    return colour.red;
+}
 }  // namespace
 
 TEST(ColourStages, ReturnTheSameImageWhenSwitchedOff) {
-    const struct { const char* name; FIBITMAP* (*stage)(FIBITMAP*); } cases[] = {
-        {"adjust", AdjustColours}, {"greyscale", GreyscaleImage}, {"threshold", ThresholdImage}};
+    const struct {
+        const char* name;
+        FIBITMAP* (*stage)(FIBITMAP*);
+    } cases[] = {{"adjust", AdjustColours}, {"greyscale", GreyscaleImage}, {"threshold", ThresholdImage}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ResetSettings();
@@ -73,14 +81,30 @@ TEST(ColourStages, PassNoImageOn) {
 }
 
 TEST(AdjustColours, InvertsAKnownColourAndKeepsAlpha) {
-    const struct { const char* name; Bitmap (*make)(); int bpp; Rgba expected; } cases[] = {
+    const struct {
+        const char* name;
+        Bitmap (*make)();
+        int bpp;
+        Rgba expected;
+    } cases[] = {
         {"24-bit", [] { return MakeTrueColour(3, 2, 24, Known); }, 24, {245, 55, 225, 255}},
         {"32-bit, half clear",
-         [] { return MakeTrueColour(3, 2, 32, [](int, int) { return Rgba{10, 200, 30, 128}; }); }, 32,
+         [] { return MakeTrueColour(3, 2, 32, [](int, int) {
+                  return Rgba{10, 200, 30, 128};
+              }); },
+         32,
          {245, 55, 225, 128}},
-        {"8-bit palette", [] { return MakePalette(3, 2, 8, [](int, int) { return Rgba{10, 200, 30, 255}; },
-                                                  [](int, int) { return 5; }); },
-         8, {245, 55, 225, 255}},
+        {"8-bit palette",
+         [] {
+             return MakePalette(
+                 3, 2, 8,
+                 [](int, int) {
+                     return Rgba{10, 200, 30, 255};
+                 },
+                 [](int, int) { return 5; });
+         },
+         8,
+         {245, 55, 225, 255}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -103,15 +127,24 @@ TEST(AdjustColours, LeavesColoursAloneAtNeutralValues) {
 }
 
 TEST(AdjustColours, MovesBrightnessContrastAndGammaTheRightWay) {
-    const struct { const char* name; int brightness, contrast; float gamma; bool lighter; } cases[] = {
-        {"brighter", 40, 0, 1.0f, true}, {"darker", -40, 0, 1.0f, false},
+    const struct {
+        const char* name;
+        int brightness, contrast;
+        float gamma;
+        bool lighter;
+    } cases[] = {
+        {"brighter", 40, 0, 1.0f, true},
+        {"darker", -40, 0, 1.0f, false},
         {"more contrast darkens darks", 0, 50, 1.0f, false},
-        {"gamma above 1 lightens", 0, 0, 2.0f, true}, {"gamma below 1 darkens", 0, 0, 0.5f, false},
+        {"gamma above 1 lightens", 0, 0, 2.0f, true},
+        {"gamma below 1 darkens", 0, 0, 0.5f, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ColourCorrection(c.brightness, c.contrast, c.gamma, false);
-        Bitmap result(AdjustColours(MakeTrueColour(2, 2, 24, [](int, int) { return Rgba{80, 80, 80, 255}; }).release()));
+        Bitmap result(AdjustColours(MakeTrueColour(2, 2, 24, [](int, int) {
+                                        return Rgba{80, 80, 80, 255};
+                                    }).release()));
         ASSERT_TRUE(result);
         const uint8_t grey = PixelAt(result.get(), 1, 1).red;
         if (c.lighter) {
@@ -135,10 +168,13 @@ TEST(AdjustColours, WidensOneAndFourBitImagesToTrueColour) {
 }
 
 TEST(GreyscaleImage, GivesEqualRedGreenAndBlue) {
-    const struct { const char* name; Bitmap (*make)(); int bpp; } cases[] = {
+    const struct {
+        const char* name;
+        Bitmap (*make)();
+        int bpp;
+    } cases[] = {
         {"24-bit", [] { return MakeTrueColour(4, 3, 24, Colourful); }, 8},
-        {"opaque 32-bit",
-         [] { return MakeTrueColour(4, 3, 32, OpaqueColourful); }, 8},
+        {"opaque 32-bit", [] { return MakeTrueColour(4, 3, 32, OpaqueColourful); }, 8},
         {"8-bit palette", [] { return MakePalette(4, 3, 8, OpaqueColourful, [](int x, int y) { return x * 3 + y; }); },
          8},
     };
@@ -164,10 +200,12 @@ TEST(GreyscaleImage, GivesEqualRedGreenAndBlue) {
 
 TEST(GreyscaleImage, WeighsTheChannelsByTheirLuminance) {
     // Rec. 709 weights: 0.2126, 0.7152 and 0.0722.
-    const struct { Rgba colour; int low, high; } cases[] = {
-        {{255, 0, 0, 255}, 53, 55}, {{0, 255, 0, 255}, 181, 183}, {{0, 0, 255, 255}, 17, 19},
-        {{100, 100, 100, 255}, 99, 101},
-        {{255, 255, 255, 255}, 255, 255}, {{0, 0, 0, 255}, 0, 0},
+    const struct {
+        Rgba colour;
+        int low, high;
+    } cases[] = {
+        {{255, 0, 0, 255}, 53, 55},      {{0, 255, 0, 255}, 181, 183},     {{0, 0, 255, 255}, 17, 19},
+        {{100, 100, 100, 255}, 99, 101}, {{255, 255, 255, 255}, 255, 255}, {{0, 0, 0, 255}, 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.colour);
@@ -182,10 +220,12 @@ TEST(GreyscaleImage, WeighsTheChannelsByTheirLuminance) {
 }
 
 TEST(GreyscaleImage, KeepsTheAlphaOfATransparentImage) {
-    const struct { const char* name; Bitmap (*make)(); } cases[] = {
+    const struct {
+        const char* name;
+        Bitmap (*make)();
+    } cases[] = {
         {"32-bit", [] { return MakeTrueColour(4, 3, 32, Colourful); }},
-        {"transparent palette",
-         [] { return MakePalette(4, 3, 8, Colourful, [](int x, int y) { return x * 3 + y; }); }},
+        {"transparent palette", [] { return MakePalette(4, 3, 8, Colourful, [](int x, int y) { return x * 3 + y; }); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -209,7 +249,10 @@ TEST(GreyscaleImage, KeepsTheAlphaOfATransparentImage) {
 
 TEST(ThresholdImage, GivesOnlyBlackAndWhiteCutAtTheLevel) {
     // Levels above 255 and below 0 keep their low 8 bits: 300 acts as 44.
-    const struct { int level; int cut; } cases[] = {
+    const struct {
+        int level;
+        int cut;
+    } cases[] = {
         {0, 0}, {1, 1}, {44, 44}, {128, 128}, {255, 255}, {256, 0}, {300, 44}, {556, 44}, {-1, 255}, {-212, 44},
     };
     for (const auto& c : cases) {

@@ -11,13 +11,19 @@ Rgba Asymmetric(int x, int y) {
     return {static_cast<uint8_t>(10 + 40 * x), static_cast<uint8_t>(20 + 50 * y),
             static_cast<uint8_t>(200 - 10 * x - 30 * y), static_cast<uint8_t>(255 - 20 * x - 7 * y)};
 }
-Rgba Green(int, int) { return {0, 200, 0, 255}; }
+Rgba Green(int, int) {
+    return {0, 200, 0, 255};
+}
 // Sixteen distinct palette colours.
-Rgba PaletteEntry(int i, int) { return {static_cast<uint8_t>(i * 16), static_cast<uint8_t>(255 - i * 16), 77, 255}; }
+Rgba PaletteEntry(int i, int) {
+    return {static_cast<uint8_t>(i * 16), static_cast<uint8_t>(255 - i * 16), 77, 255};
+}
 Rgba TransparentPaletteEntry(int i, int) {
     return {static_cast<uint8_t>(i * 16), 100, 50, static_cast<uint8_t>(i < 4 ? i * 60 : 255)};
 }
-int PaletteIndex(int x, int y) { return (x + 3 * y) % 16; }
+int PaletteIndex(int x, int y) {
+    return (x + 3 * y) % 16;
+}
 
 void Rotation(int angle, int type, const char* back) {
     ResetSettings();
@@ -29,12 +35,18 @@ void Rotation(int angle, int type, const char* back) {
 }
 
 // The image's own colour of pixel x, y, as a 24-bit copy reads it.
-Rgba Opaque(Rgba colour) { return {colour.red, colour.green, colour.blue, 255}; }
+Rgba Opaque(Rgba colour) {
+    return {colour.red, colour.green, colour.blue, 255};
+}
 }  // namespace
 
 TEST(FlipImage, MirrorsOnTheChosenAxes) {
     const int width = 4, height = 3;
-    const struct { const char* name; int8_t horizontal, vertical; bool mirrorX, mirrorY; } cases[] = {
+    const struct {
+        const char* name;
+        int8_t horizontal, vertical;
+        bool mirrorX, mirrorY;
+    } cases[] = {
         {"off", 0, 0, false, false},
         {"horizontal", 1, 0, true, false},
         {"vertical", 0, 1, false, true},
@@ -72,7 +84,10 @@ TEST(FlipImage, IgnoresNoImage) {
 }
 
 TEST(RotateImage, LeavesTheImageAloneOutsideOneTo359Degrees) {
-    const struct { int8_t on; int angle; } cases[] = {
+    const struct {
+        int8_t on;
+        int angle;
+    } cases[] = {
         {1, 0}, {1, 360}, {1, -90}, {1, -1}, {1, 400}, {1, 720}, {0, 90}, {0, 45},
     };
     for (const auto& c : cases) {
@@ -98,7 +113,10 @@ TEST(RotateImage, PassesNoImageOn) {
 
 TEST(RotateImage, TurnsSimpleQuarterTurnsCounterClockwise) {
     const int width = 3, height = 2;
-    const struct { int angle; int newWidth, newHeight; } cases[] = {{90, 2, 3}, {180, 3, 2}, {270, 2, 3}};
+    const struct {
+        int angle;
+        int newWidth, newHeight;
+    } cases[] = {{90, 2, 3}, {180, 3, 2}, {270, 2, 3}};
     for (int bpp : {24, 32}) {
         for (const auto& c : cases) {
             SCOPED_TRACE(testing::Message() << c.angle << " degrees, " << bpp << " bits");
@@ -123,7 +141,11 @@ TEST(RotateImage, TurnsSimpleQuarterTurnsCounterClockwise) {
 }
 
 TEST(RotateImage, FillsTheCornersOfASimpleTurnWithTheBackColour) {
-    const struct { const char* back; int bpp; Rgba corner; } cases[] = {
+    const struct {
+        const char* back;
+        int bpp;
+        Rgba corner;
+    } cases[] = {
         {"FF0000", 24, {255, 0, 0, 255}},
         {"0000ff", 24, {0, 0, 255, 255}},
         {"abc", 24, {0, 0, 0, 255}},
@@ -165,7 +187,13 @@ TEST(RotateImage, AdvancedTurnsAboutTheCentreInTheSameCanvas) {
 }
 
 TEST(RotateImage, WidensOtherDepthsBeforeTurning) {
-    const struct { const char* name; int type; int angle; Bitmap (*make)(); int bpp; } cases[] = {
+    const struct {
+        const char* name;
+        int type;
+        int angle;
+        Bitmap (*make)();
+        int bpp;
+    } cases[] = {
         {"8-bit palette, simple", kRotationSimple, 90, [] { return MakePalette(4, 3, 8, PaletteEntry, PaletteIndex); },
          24},
         {"8-bit palette, advanced", kRotationAdvanced, 30,
@@ -192,9 +220,8 @@ TEST(RotateImage, WidensOtherDepthsBeforeTurning) {
         if (c.type != kRotationSimple) continue;
         // A quarter turn moves the top right pixel to the top left.
         ASSERT_EQ(WidthOf(result.get()), 3);
-        const Rgba expected = FreeImage_GetImageType(source.get()) == FIT_UINT16
-                                  ? Rgba{120, 120, 120, 255}
-                                  : PixelAt(source.get(), 3, 0);
+        const Rgba expected =
+            FreeImage_GetImageType(source.get()) == FIT_UINT16 ? Rgba{120, 120, 120, 255} : PixelAt(source.get(), 3, 0);
         EXPECT_EQ(PixelAt(result.get(), 0, 0), expected);
     }
 }

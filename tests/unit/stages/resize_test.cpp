@@ -9,7 +9,9 @@ namespace {
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 
-Rgba Plain(int, int) { return {90, 120, 150, 255}; }
+Rgba Plain(int, int) {
+    return {90, 120, 150, 255};
+}
 }  // namespace
 
 TEST(ScaleToPixels, TakesPixelsAsTheyAre) {
@@ -20,14 +22,36 @@ TEST(ScaleToPixels, TakesPixelsAsTheyAre) {
 }
 
 TEST(ScaleToPixels, RoundsPercentToNearestWithHalvesToEven) {
-    const struct { int32_t percent, size, pixels; } cases[] = {
-        {50, 101, 50},  {50, 103, 52},  {50, 100, 50},   {100, 77, 77},   {200, 77, 154},
-        {10, 25, 2},    {30, 25, 8},    {1, 49, 0},      {1, 50, 0},      {1, 51, 1},
-        {1, 150, 2},    {33, 300, 99},  {0, 500, 0},     {150, 3, 4},     {250, 1, 2},
+    const struct {
+        int32_t percent, size, pixels;
+    } cases[] = {
+        {50, 101, 50},
+        {50, 103, 52},
+        {50, 100, 50},
+        {100, 77, 77},
+        {200, 77, 154},
+        {10, 25, 2},
+        {30, 25, 8},
+        {1, 49, 0},
+        {1, 50, 0},
+        {1, 51, 1},
+        {1, 150, 2},
+        {33, 300, 99},
+        {0, 500, 0},
+        {150, 3, 4},
+        {250, 1, 2},
         // Exact halves that doubles would miss: 35% of 90 is 31.5, 7% of 150 is 10.5.
-        {35, 90, 32},   {7, 150, 10},   {55, 110, 60},   {41, 150, 62},
-        {-50, 101, -50}, {-50, 103, -52}, {-10, 7, -1},
-        {1000000, 1000, 10000000}, {1000000, 1000000, kMax}, {kMax, kMax, kMax}, {kMin, kMax, kMin},
+        {35, 90, 32},
+        {7, 150, 10},
+        {55, 110, 60},
+        {41, 150, 62},
+        {-50, 101, -50},
+        {-50, 103, -52},
+        {-10, 7, -1},
+        {1000000, 1000, 10000000},
+        {1000000, 1000000, kMax},
+        {kMax, kMax, kMax},
+        {kMin, kMax, kMin},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.percent << "% of " << c.size);
@@ -55,8 +79,8 @@ TEST(ResizedSize, FollowsTheTargetAndAspectRules) {
         {"plain target", 400, 300, 200, kUnitPixels, 100, kUnitPixels, false, kResizeAllImages, true, 200, 100},
         {"enlarging", 40, 30, 400, kUnitPixels, 300, kUnitPixels, false, kResizeAllImages, true, 400, 300},
         {"percent both", 400, 300, 50, kUnitPercent, 50, kUnitPercent, false, kResizeAllImages, true, 200, 150},
-        {"percent width, pixel height", 400, 300, 25, kUnitPercent, 30, kUnitPixels, false, kResizeAllImages, true,
-         100, 30},
+        {"percent width, pixel height", 400, 300, 25, kUnitPercent, 30, kUnitPixels, false, kResizeAllImages, true, 100,
+         30},
         {"50 percent with height 0", 400, 300, 50, kUnitPercent, 0, kUnitPixels, false, kResizeAllImages, false, 0, 0},
         {"width 0", 400, 300, 0, kUnitPixels, 100, kUnitPixels, true, kResizeAllImages, false, 0, 0},
         {"negative width", 400, 300, -200, kUnitPixels, 100, kUnitPixels, false, kResizeAllImages, false, 0, 0},
@@ -68,12 +92,11 @@ TEST(ResizedSize, FollowsTheTargetAndAspectRules) {
         {"same size, keep aspect", 400, 300, 400, kUnitPixels, 300, kUnitPixels, true, kResizeAllImages, false, 0, 0},
         {"keep aspect, landscape", 400, 300, 200, kUnitPixels, 999, kUnitPixels, true, kResizeAllImages, true, 200,
          150},
-        {"keep aspect, portrait", 300, 400, 999, kUnitPixels, 200, kUnitPixels, true, kResizeAllImages, true, 150,
-         200},
+        {"keep aspect, portrait", 300, 400, 999, kUnitPixels, 200, kUnitPixels, true, kResizeAllImages, true, 150, 200},
         {"keep aspect exceeds other target", 1000, 500, 300, kUnitPixels, 100, kUnitPixels, true, kResizeAllImages,
          true, 300, 150},
-        {"keep aspect, square goes by width", 100, 100, 50, kUnitPixels, 80, kUnitPixels, true, kResizeAllImages,
-         true, 50, 50},
+        {"keep aspect, square goes by width", 100, 100, 50, kUnitPixels, 80, kUnitPixels, true, kResizeAllImages, true,
+         50, 50},
         // The height target differs, but the aspect rule brings back the size the image has.
         {"keep aspect, comes to the same size", 400, 300, 400, kUnitPixels, 10, kUnitPixels, true, kResizeAllImages,
          false, 0, 0},
@@ -87,16 +110,15 @@ TEST(ResizedSize, FollowsTheTargetAndAspectRules) {
          true, 10, 1},
         {"keep aspect, tall strip keeps a pixel", 1, 1000, 1, kUnitPixels, 10, kUnitPixels, true, kResizeAllImages,
          true, 1, 10},
-        {"keep aspect, huge target", 1, 1, kMax, kUnitPixels, 1, kUnitPixels, true, kResizeAllImages, true, kMax,
-         kMax},
+        {"keep aspect, huge target", 1, 1, kMax, kUnitPixels, 1, kUnitPixels, true, kResizeAllImages, true, kMax, kMax},
         {"large only, smaller both ways", 100, 100, 200, kUnitPixels, 200, kUnitPixels, false, kResizeLargeImages,
          false, 0, 0},
         {"large only, smaller one way", 100, 100, 200, kUnitPixels, 100, kUnitPixels, false, kResizeLargeImages, true,
          200, 100},
         {"large only, smaller one way, keep aspect", 100, 100, 200, kUnitPixels, 100, kUnitPixels, true,
          kResizeLargeImages, true, 200, 200},
-        {"large only, larger both ways", 300, 200, 150, kUnitPixels, 100, kUnitPixels, false, kResizeLargeImages,
-         true, 150, 100},
+        {"large only, larger both ways", 300, 200, 150, kUnitPixels, 100, kUnitPixels, false, kResizeLargeImages, true,
+         150, 100},
         {"large only, wider, shorter", 300, 50, 150, kUnitPixels, 100, kUnitPixels, false, kResizeLargeImages, true,
          150, 100},
         {"unknown resize type acts as all", 100, 100, 200, kUnitPixels, 200, kUnitPixels, false, 7, true, 200, 200},
@@ -114,10 +136,12 @@ TEST(ResizedSize, FollowsTheTargetAndAspectRules) {
 }
 
 TEST(ResizeFilter, MapsTheAlgorithmCodes) {
-    const struct { int8_t code; FREE_IMAGE_FILTER filter; } cases[] = {
-        {0, FILTER_BOX},        {1, FILTER_BILINEAR}, {2, FILTER_BSPLINE}, {3, FILTER_BICUBIC},
-        {4, FILTER_CATMULLROM}, {5, FILTER_LANCZOS3}, {6, FILTER_BICUBIC}, {-1, FILTER_BICUBIC},
-        {127, FILTER_BICUBIC},
+    const struct {
+        int8_t code;
+        FREE_IMAGE_FILTER filter;
+    } cases[] = {
+        {0, FILTER_BOX},      {1, FILTER_BILINEAR}, {2, FILTER_BSPLINE},  {3, FILTER_BICUBIC},   {4, FILTER_CATMULLROM},
+        {5, FILTER_LANCZOS3}, {6, FILTER_BICUBIC},  {-1, FILTER_BICUBIC}, {127, FILTER_BICUBIC},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(int(c.code));
@@ -143,11 +167,11 @@ TEST(ResizeImage, ScalesRealBitmapsToTheRuleSize) {
         {"1-bit, bilinear", 40, 30, 1, 13, kUnitPixels, 7, kUnitPixels, false, kResizeAllImages, 1, 13, 7},
         {"keep aspect, b-spline", 400, 300, 24, 200, kUnitPixels, 999, kUnitPixels, true, kResizeAllImages, 2, 200,
          150},
-        {"keep aspect portrait, catmull-rom", 30, 40, 32, 999, kUnitPixels, 20, kUnitPixels, true, kResizeAllImages,
-         4, 15, 20},
+        {"keep aspect portrait, catmull-rom", 30, 40, 32, 999, kUnitPixels, 20, kUnitPixels, true, kResizeAllImages, 4,
+         15, 20},
         {"thin strip", 100, 1, 24, 10, kUnitPixels, 1, kUnitPixels, true, kResizeAllImages, 3, 10, 1},
-        {"large only, one side smaller", 10, 10, 24, 20, kUnitPixels, 10, kUnitPixels, true, kResizeLargeImages, 3,
-         20, 20},
+        {"large only, one side smaller", 10, 10, 24, 20, kUnitPixels, 10, kUnitPixels, true, kResizeLargeImages, 3, 20,
+         20},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -171,7 +195,12 @@ TEST(ResizeImage, ScalesRealBitmapsToTheRuleSize) {
 }
 
 TEST(ResizeImage, ReturnsTheSameImageWhenNothingIsToBeDone) {
-    const struct { const char* name; int8_t on; int32_t width, height; int8_t type; } cases[] = {
+    const struct {
+        const char* name;
+        int8_t on;
+        int32_t width, height;
+        int8_t type;
+    } cases[] = {
         {"resize off", 0, 20, 10, kResizeAllImages},
         {"target width 0", 1, 0, 10, kResizeAllImages},
         {"target height 0", 1, 20, 0, kResizeAllImages},
@@ -196,7 +225,10 @@ TEST(ResizeImage, ReturnsTheSameImageWhenNothingIsToBeDone) {
 }
 
 TEST(ResizeImage, YieldsNoImageBeyondThePsdLimits) {
-    const struct { int32_t width, height; int8_t keep; } cases[] = {
+    const struct {
+        int32_t width, height;
+        int8_t keep;
+    } cases[] = {
         {30001, 10, 0}, {10, 30001, 0}, {30000, 30000, 0}, {100000, 1, 1}, {2147483647, 2147483647, 0},
     };
     for (const auto& c : cases) {

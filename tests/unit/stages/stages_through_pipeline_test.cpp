@@ -82,26 +82,43 @@ TEST(StagesThroughPipeline, MoveEveryPixelWhereTheGeometryPutsIt) {
         SourceOf from;
     } cases[] = {
         {"flip horizontal", PngKind::Rgba, [] { ConversionSettings.transform.doImageFlipHorizontal = 1; }, 7, 5,
-         [](int x, int y, int w, int) { return std::pair{w - 1 - x, y}; }},
+         [](int x, int y, int w, int) {
+             return std::pair{w - 1 - x, y};
+         }},
         {"flip vertical", PngKind::Rgba, [] { ConversionSettings.transform.doImageFlipVertical = 1; }, 7, 5,
-         [](int x, int y, int, int h) { return std::pair{x, h - 1 - y}; }},
+         [](int x, int y, int, int h) {
+             return std::pair{x, h - 1 - y};
+         }},
         {"rotate 90", PngKind::Rgba, [] { Rotation(90, "FF0000"); }, 5, 7,
-         [](int x, int y, int, int) { return std::pair{6 - y, x}; }},
+         [](int x, int y, int, int) {
+             return std::pair{6 - y, x};
+         }},
         {"rotate 270 then flip both", PngKind::Rgb,
          [] {
              Rotation(270, "000000");
              ConversionSettings.transform.doImageFlipHorizontal = 1;
              ConversionSettings.transform.doImageFlipVertical = 1;
          },
-         5, 7, [](int x, int y, int, int) { return std::pair{6 - y, x}; }},
+         5, 7,
+         [](int x, int y, int, int) {
+             return std::pair{6 - y, x};
+         }},
         {"rotate 180, transparent palette", PngKind::PaletteTransparent, [] { Rotation(180, "FF0000"); }, 7, 5,
-         [](int x, int y, int w, int h) { return std::pair{w - 1 - x, h - 1 - y}; }},
+         [](int x, int y, int w, int h) {
+             return std::pair{w - 1 - x, h - 1 - y};
+         }},
         {"rotate 180, 16-bit RGBA", PngKind::Rgba16, [] { Rotation(180, "FF0000"); }, 7, 5,
-         [](int x, int y, int w, int h) { return std::pair{w - 1 - x, h - 1 - y}; }},
+         [](int x, int y, int w, int h) {
+             return std::pair{w - 1 - x, h - 1 - y};
+         }},
         {"rotate 90, 16-bit RGB", PngKind::Rgb16, [] { Rotation(90, "FF0000"); }, 5, 7,
-         [](int x, int y, int, int) { return std::pair{6 - y, x}; }},
+         [](int x, int y, int, int) {
+             return std::pair{6 - y, x};
+         }},
         {"rotate 90, 16-bit grey", PngKind::Grey16, [] { Rotation(90, "FF0000"); }, 5, 7,
-         [](int x, int y, int, int) { return std::pair{6 - y, x}; }},
+         [](int x, int y, int, int) {
+             return std::pair{6 - y, x};
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -123,11 +140,12 @@ TEST(StagesThroughPipeline, MoveEveryPixelWhereTheGeometryPutsIt) {
 
 TEST(StagesThroughPipeline, GiveRedCornersToASimple45DegreeTurn) {
     Picture source, output;
-    ASSERT_TRUE(ConvertFixture(PngKind::Rgb, [] { Rotation(45, "FF0000"); }, &source, &output));
+    ASSERT_TRUE(ConvertFixture(
+        PngKind::Rgb, [] { Rotation(45, "FF0000"); }, &source, &output));
     EXPECT_GT(output.width, 7);
     EXPECT_GT(output.height, 5);
-    for (auto [x, y] : {std::pair{0, 0}, {output.width - 1, 0}, {0, output.height - 1},
-                        {output.width - 1, output.height - 1}}) {
+    for (auto [x, y] :
+         {std::pair{0, 0}, {output.width - 1, 0}, {0, output.height - 1}, {output.width - 1, output.height - 1}}) {
         SCOPED_TRACE(testing::Message() << "corner " << x << "," << y);
         const uint8_t* pixel = PixelOf(output, x, y);
         EXPECT_EQ(std::vector<uint8_t>(pixel, pixel + 4), (std::vector<uint8_t>{255, 0, 0, 255}));
@@ -135,7 +153,12 @@ TEST(StagesThroughPipeline, GiveRedCornersToASimple45DegreeTurn) {
 }
 
 TEST(StagesThroughPipeline, ResizeToTheTargetAndNameTheNewSize) {
-    const struct { const char* name; int32_t width, widthUnit, height, heightUnit; int8_t keep; int newWidth, newHeight; } cases[] = {
+    const struct {
+        const char* name;
+        int32_t width, widthUnit, height, heightUnit;
+        int8_t keep;
+        int newWidth, newHeight;
+    } cases[] = {
         {"percent", 200, 1, 60, 1, 0, 14, 3},
         {"keep aspect", 14, 0, 999, 0, 1, 14, 10},
         {"height 0 leaves it", 50, 1, 0, 0, 0, 7, 5},
@@ -143,16 +166,19 @@ TEST(StagesThroughPipeline, ResizeToTheTargetAndNameTheNewSize) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Picture source, output;
-        ASSERT_TRUE(ConvertFixture(PngKind::Rgba, [&] {
-            auto& transform = ConversionSettings.transform;
-            transform.doImageResize = 1;
-            transform.imageWidth = c.width;
-            transform.imageWidthUnit = static_cast<int8_t>(c.widthUnit);
-            transform.imageHeight = c.height;
-            transform.imageHeightUnit = static_cast<int8_t>(c.heightUnit);
-            transform.keepAspectRatio = c.keep;
-            ConversionSettings.advanced.filenameMask = "%width%x%height%.%ext%";
-        }, &source, &output));
+        ASSERT_TRUE(ConvertFixture(
+            PngKind::Rgba,
+            [&] {
+                auto& transform = ConversionSettings.transform;
+                transform.doImageResize = 1;
+                transform.imageWidth = c.width;
+                transform.imageWidthUnit = static_cast<int8_t>(c.widthUnit);
+                transform.imageHeight = c.height;
+                transform.imageHeightUnit = static_cast<int8_t>(c.heightUnit);
+                transform.keepAspectRatio = c.keep;
+                ConversionSettings.advanced.filenameMask = "%width%x%height%.%ext%";
+            },
+            &source, &output));
         const QString name = QString("%1x%2.psd").arg(c.newWidth).arg(c.newHeight);
         EXPECT_EQ(ConversionJob.finalOutputPath.section('/', -1), name);
         EXPECT_EQ(output.width, c.newWidth);
@@ -161,7 +187,13 @@ TEST(StagesThroughPipeline, ResizeToTheTargetAndNameTheNewSize) {
 }
 
 TEST(StagesThroughPipeline, AdjustColoursAndKeepAlpha) {
-    const struct { const char* name; PngKind kind; std::function<void()> setUp; bool invert; bool twoLevels; } cases[] = {
+    const struct {
+        const char* name;
+        PngKind kind;
+        std::function<void()> setUp;
+        bool invert;
+        bool twoLevels;
+    } cases[] = {
         {"invert, RGBA", PngKind::Rgba,
          [] { ConversionSettings.adjustment.doImageColorCorrection = ConversionSettings.adjustment.imageInvert = 1; },
          true, false},

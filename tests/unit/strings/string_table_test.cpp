@@ -11,7 +11,9 @@
 #include "strings/string_table.h"
 
 // Readable failure messages for texts.
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -85,10 +87,10 @@ TEST_F(StringTableTest, MissingGroupOrKeyGivesErrorText) {
         {"Nowhere", "Error", NoString},
         {"", "Error", NoString},
         {"Msg", "", NoString},
-        {"Msg", "Erro", NoString},          // the beginning of a key
-        {"Msg", "Error ", NoString},        // longer than a key
-        {"Msg", "Warningz", NoString},      // past the last key of its letter
-        {"Msg", "Zebra", NoString},         // a letter no key begins with
+        {"Msg", "Erro", NoString},                  // the beginning of a key
+        {"Msg", "Error ", NoString},                // longer than a key
+        {"Msg", "Warningz", NoString},              // past the last key of its letter
+        {"Msg", "Zebra", NoString},                 // a letter no key begins with
         {"Menu", "Conversion complete", NoString},  // a key of another group
         {"Msg", QString(QChar(0x0100)) + "rror", NoString},
         {"Msg", QString(QChar(0xFFFF)), NoString},
@@ -185,9 +187,8 @@ TEST(StringData, GroupsComeInBlockOrderWithTheirEntryCounts) {
         const char* name;
         int count;
     } cases[] = {
-        {"Menu", 28},        {"General", 10}, {"Msg", 41},
-        {"Dialog", 16},      {"Preferences", 214}, {"About", 4},
-        {"Custom-Converter", 4}, {"Uninstall", 3},
+        {"Menu", 28}, {"General", 10},         {"Msg", 41},      {"Dialog", 16}, {"Preferences", 214},
+        {"About", 4}, {"Custom-Converter", 4}, {"Uninstall", 3},
     };
     bool sawEnd = false;
     const QList<BlockGroup> groups = ReadBlock(&sawEnd);
@@ -262,9 +263,9 @@ TEST(FillPlaceholders, ReplacesValuesOneToFour) {
         {"(%s1%/%s2%)", "1", "4", "", "", "(1/4)"},
         {"%s1% and %s1% again", "x", "", "", "", "x and x again"},
         {"%s4%%s3%%s2%%s1%", "a", "b", "c", "d", "dcba"},
-        {"%s1%", "%s2%", "two", "", "", "two"},           // brought in, then replaced
-        {"%s2%", "one", "%s1%", "", "", "%s1%"},          // step 1 is already over
-        {"%s1%", "<%s1%>", "", "", "", "<%s1%>"},         // not searched again
+        {"%s1%", "%s2%", "two", "", "", "two"},    // brought in, then replaced
+        {"%s2%", "one", "%s1%", "", "", "%s1%"},   // step 1 is already over
+        {"%s1%", "<%s1%>", "", "", "", "<%s1%>"},  // not searched again
         {"%s1%s1%", "v", "", "", "", "vs1%"},
         {"%%s1%%", "v", "", "", "", "%v%"},
         {"%s1", "v", "", "", "", "%s1"},

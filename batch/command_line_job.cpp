@@ -27,6 +27,15 @@ QString Keyword(KeywordTable list, int32_t value) {
     return SettingKeyword(static_cast<int32_t>(list), value);
 }
 
+// The placement lines that the text and the image watermark share.
+void PrintWatermarkPlacement(int8_t boundary, int8_t position, int32_t x, int32_t y, int32_t rotation, int8_t size) {
+    RunPrint(QStringLiteral("Watermark boundary: ") + Keyword(KeywordTable::Boundary, boundary));
+    RunPrint(QStringLiteral("Watermark position: ") + Keyword(KeywordTable::Position, position));
+    RunPrint(QStringLiteral("Watermark offset (x/y): %1/%2").arg(x).arg(y));
+    RunPrint(QStringLiteral("Watermark rotation: ") + Number(rotation));
+    RunPrint(QStringLiteral("Watermark size/mode: ") + Keyword(KeywordTable::SizeMode, size));
+}
+
 // Prints the line when the run is in debug mode.
 void Debug(bool debug, const QString& line) {
     if (debug) RunPrint(line);
@@ -193,11 +202,8 @@ bool CheckWatermark(bool debug) {
             RunPrint(QStringLiteral("Watermark text opacity: ") + Number(w.textOpacity));
             RunPrint(QStringLiteral("Watermark background color: ") + w.backColor);
             RunPrint(QStringLiteral("Watermark background opacity: ") + Number(w.backOpacity));
-            RunPrint(QStringLiteral("Watermark boundary: ") + Keyword(KeywordTable::Boundary, w.textBoundary));
-            RunPrint(QStringLiteral("Watermark position: ") + Keyword(KeywordTable::Position, w.textPosition));
-            RunPrint(QStringLiteral("Watermark offset (x/y): %1/%2").arg(w.textXOffset).arg(w.textYOffset));
-            RunPrint(QStringLiteral("Watermark rotation: ") + Number(w.textRotation));
-            RunPrint(QStringLiteral("Watermark size/mode: ") + Keyword(KeywordTable::SizeMode, w.textSize));
+            PrintWatermarkPlacement(w.textBoundary, w.textPosition, w.textXOffset, w.textYOffset, w.textRotation,
+                                    w.textSize);
         }
         const int32_t style = FontStyleFlags(w.fontStyle) + FontEffectFlags(w.fontEffect);
         if (!LoadWatermarkFont(w.font, w.fontSize, style)) return Fail(QStringLiteral("Error: Invalid watermark font"));
@@ -206,11 +212,8 @@ bool CheckWatermark(bool debug) {
             RunPrint(QStringLiteral("Watermark image: ") + w.image);
             RunPrint(QStringLiteral("Watermark greyscale: ") + Flag(w.imageGreyscale));
             RunPrint(QStringLiteral("Watermark opacity: ") + Number(w.imageOpacity));
-            RunPrint(QStringLiteral("Watermark boundary: ") + Keyword(KeywordTable::Boundary, w.imageBoundary));
-            RunPrint(QStringLiteral("Watermark position: ") + Keyword(KeywordTable::Position, w.imagePosition));
-            RunPrint(QStringLiteral("Watermark offset (x/y): %1/%2").arg(w.imageXOffset).arg(w.imageYOffset));
-            RunPrint(QStringLiteral("Watermark rotation: ") + Number(w.imageRotation));
-            RunPrint(QStringLiteral("Watermark size/mode: ") + Keyword(KeywordTable::SizeMode, w.imageSize));
+            PrintWatermarkPlacement(w.imageBoundary, w.imagePosition, w.imageXOffset, w.imageYOffset, w.imageRotation,
+                                    w.imageSize);
         }
         if (FileSize(w.image) <= 0) return Fail(QStringLiteral("Error: Invalid watermark image"));
     }

@@ -28,19 +28,6 @@ bool WriteAll(const QByteArray& path, const QByteArray& bytes) {
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush();
 }
 
-QList<QByteArray> Entries(const QByteArray& folder) {
-    QList<QByteArray> names;
-    DIR* dir = ::opendir(folder.constData());
-    if (!dir) return names;
-    while (const dirent* entry = ::readdir(dir)) {
-        const QByteArray name(entry->d_name);
-        if (name != "." && name != "..") names << name;
-    }
-    ::closedir(dir);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 bool HasTemporaryFile(const QByteArray& folder) {
     for (const QByteArray& name : Entries(folder))
         if (name.startsWith("rastoc")) return true;

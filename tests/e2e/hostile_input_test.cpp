@@ -52,20 +52,6 @@ bool WriteRaw(const QByteArray& path, const QByteArray& bytes) {
     return ::close(fd) == 0 && ok;
 }
 
-// Names in a folder as raw bytes (QDir would re-encode names that are not UTF-8).
-QList<QByteArray> Entries(const QByteArray& folder) {
-    QList<QByteArray> names;
-    DIR* dir = ::opendir(folder.constData());
-    if (!dir) return names;
-    while (const dirent* entry = ::readdir(dir)) {
-        const QByteArray name(entry->d_name);
-        if (name != "." && name != "..") names << name;
-    }
-    ::closedir(dir);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // Removes a tree whose names need not be UTF-8, which QTemporaryDir cannot.
 void RemoveTree(const QByteArray& path) {
     ::nftw(

@@ -2,11 +2,13 @@
 // Runs build/rastoccmd with arguments given as raw bytes, so names that are
 // not UTF-8 reach it unchanged (QProcess would re-encode them), and lets a
 // test signal the child while it runs.
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -116,4 +118,18 @@ inline QList<QByteArray> RawLines(const QByteArray& text) {
     QList<QByteArray> lines = text.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     return lines;
+}
+
+// Names in a folder as raw bytes, sorted (QDir would re-encode names that are not UTF-8).
+inline QList<QByteArray> Entries(const QByteArray& folder) {
+    QList<QByteArray> names;
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir) return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..") names << name;
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
 }

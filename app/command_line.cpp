@@ -233,10 +233,6 @@ void ParseCommandLine() {
     const ParsedCommandLine parsed = ReadParameters();
     const QString title = TitleWithVersion(QString::fromLatin1(ProductTitle), ProgramVersion);
     switch (parsed.action) {
-        case CommandLineAction::Uninstall:
-        case CommandLineAction::Screenshot:
-            // The one-shot window modes are not part of this build.
-            return;
         case CommandLineAction::Version:
             if (!OpenConsole()) EndProgram(ExitSuccess);
             SetConsoleTitle(title);

@@ -14,13 +14,12 @@ QString ParameterName(int index);
 QString ParameterValue(int index);
 
 // What the parameters ask for.
-enum class CommandLineAction { Window, Help, Version, Uninstall, Screenshot, Convert, Error };
+enum class CommandLineAction { Window, Help, Version, Convert, Error };
 struct ParsedCommandLine {
     CommandLineAction action = CommandLineAction::Window;
     QString errorText;
     bool quiet = false;
     bool pause = false;
-    QString screenshotFolder;
 };
 
 // Decides the one-shot modes on the first parameter, then applies every

@@ -1,7 +1,6 @@
 // The whole conversion of one PNG file: the input is written to a file and
 // converted into an empty folder, which must hold either nothing or one
 // complete PSD afterwards.
-#include <zlib.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,6 +8,7 @@
 #include "engine/libraries.h"
 #include "engine/pipeline.h"
 #include "engine/png_header.h"
+#include "fuzz_png.h"
 #include "fuzz_support.h"
 
 namespace {
@@ -16,22 +16,6 @@ namespace {
 // fuzzer's memory limit.
 constexpr size_t kMaxInputBytes = 1 << 16;
 constexpr int64_t kMaxPixels = 1 << 20;
-
-// Gives every whole chunk its right CRC, so mutated headers and pixel data
-// reach the decoder instead of all failing the checksum (broken checksums
-// are covered by the end-to-end corpus).
-void FixChunkCrcs(QByteArray* png) {
-    qsizetype at = 8;
-    while (at + 12 <= png->size()) {
-        const auto* p = reinterpret_cast<const unsigned char*>(png->constData() + at);
-        const quint64 length = (quint64(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3];
-        if (length > quint64(png->size() - at - 12)) return;
-        const uLong crc = crc32(0, p + 4, static_cast<uInt>(length + 4));
-        char* out = png->data() + at + 8 + length;
-        for (int k = 0; k < 4; ++k) out[k] = static_cast<char>((crc >> (24 - 8 * k)) & 0xFF);
-        at += static_cast<qsizetype>(length) + 12;
-    }
-}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

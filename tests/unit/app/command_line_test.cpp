@@ -29,10 +29,6 @@ const char* ActionName(CommandLineAction a) {
             return "help";
         case CommandLineAction::Version:
             return "version";
-        case CommandLineAction::Uninstall:
-            return "uninstall";
-        case CommandLineAction::Screenshot:
-            return "screenshot";
         case CommandLineAction::Convert:
             return "convert";
         case CommandLineAction::Error:

@@ -16,7 +16,7 @@ build="${RASTOC_FUZZ_BUILD:-build-fuzz}"
 cmake -S . -B "$build" "${generator[@]}" "${launcher[@]}" \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=Debug -DRASTOC_FUZZ=ON -DRASTOC_TESTS=OFF >/dev/null
-targets=(command_line preferences option_values naming pipeline)
+targets=(command_line preferences option_values naming pipeline stages)
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

@@ -41,6 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ConversionJob.currentInputPath = input;
     ConversionJob.outputFolder = output;
     ConversionJob.conversionType = QStringLiteral("psd");
+    // As the run's checks leave it for "PSD BPP" 0, so the PSD is really written.
+    ConversionJob.automaticDepth = 1;
     ConversionJob.commandLineMode = 1;
     ConvertError error = ConvertError::None;
     const bool converted = ConvertCurrentFile(&error);

@@ -8,6 +8,7 @@
 #include "engine/libraries.h"
 #include "engine/pipeline.h"
 #include "engine/png_header.h"
+#include "fuzz_conversion.h"
 #include "fuzz_png.h"
 #include "fuzz_support.h"
 
@@ -38,27 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     PrepareConsoleRun();
-    ConversionJob.currentInputPath = input;
-    ConversionJob.outputFolder = output;
-    ConversionJob.conversionType = QStringLiteral("psd");
     // As the run's checks leave it for "PSD BPP" 0, so the PSD is really written.
     ConversionJob.automaticDepth = 1;
-    ConversionJob.commandLineMode = 1;
-    ConvertError error = ConvertError::None;
-    const bool converted = ConvertCurrentFile(&error);
-
-    QDir out(output);
-    const QStringList left = out.entryList(QDir::Files | QDir::Hidden);
-    if (converted) {
-        FUZZ_CHECK(left == QStringList{QStringLiteral("input.psd")});
-        QFile psd(output + QStringLiteral("input.psd"));
-        FUZZ_CHECK(psd.open(QIODevice::ReadOnly) && psd.read(4) == QByteArray("8BPS"));
-        FUZZ_CHECK(psd.size() == PsdFileBytes(ConversionJob.imageWidth, ConversionJob.imageHeight));
-    } else {
-        FUZZ_CHECK(left.isEmpty());
-        FUZZ_CHECK(error != ConvertError::None);
-    }
-    for (const QString& name : left) out.remove(name);
-    QFile::remove(input);
+    ConvertAndCheck(input, output);
     return 0;
 }

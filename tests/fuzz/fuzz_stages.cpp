@@ -16,6 +16,7 @@
 #include "engine/libraries.h"
 #include "engine/pipeline.h"
 #include "engine/png_header.h"
+#include "fuzz_conversion.h"
 #include "fuzz_png.h"
 #include "fuzz_support.h"
 
@@ -66,10 +67,9 @@ public:
     // Six hex digits in either case, or now and then a malformed colour.
     QString Colour() {
         const auto kind = static_cast<uint8_t>(Byte());
-        const auto r = static_cast<uint8_t>(Byte()), g = static_cast<uint8_t>(Byte()),
-                   b = static_cast<uint8_t>(Byte());
-        static const char* const malformed[] = {"", "12345", "1234567", "zzzzzz", "#12345", "-1-2-3", "\xff\x30\x30\x30\x30\x30",
-                                                "0x1234", " 1 2 3"};
+        const auto r = static_cast<uint8_t>(Byte()), g = static_cast<uint8_t>(Byte()), b = static_cast<uint8_t>(Byte());
+        static const char* const malformed[] = {
+            "", "12345", "1234567", "zzzzzz", "#12345", "-1-2-3", "\xff\x30\x30\x30\x30\x30", "0x1234", " 1 2 3"};
         constexpr int count = sizeof(malformed) / sizeof(malformed[0]);
         if (kind >= 256 - count) return QString::fromLatin1(malformed[kind - (256 - count)]);
         const QString hex = QStringLiteral("%1%2%3")
@@ -282,25 +282,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     PrepareConsoleRun();
     ReadSettings(data, pictures);
     if (ConversionSettings.watermark.doWatermark == 1) LoadFontOnce();
-    ConversionJob.currentInputPath = input;
-    ConversionJob.outputFolder = output;
-    ConversionJob.conversionType = QStringLiteral("psd");
-    ConversionJob.commandLineMode = 1;
-    ConvertError error = ConvertError::None;
-    const bool converted = ConvertCurrentFile(&error);
-
-    QDir out(output);
-    const QStringList left = out.entryList(QDir::Files | QDir::Hidden);
-    if (converted) {
-        FUZZ_CHECK(left == QStringList{QStringLiteral("input.psd")});
-        QFile psd(output + QStringLiteral("input.psd"));
-        FUZZ_CHECK(psd.open(QIODevice::ReadOnly) && psd.read(4) == QByteArray("8BPS"));
-        FUZZ_CHECK(psd.size() == PsdFileBytes(ConversionJob.imageWidth, ConversionJob.imageHeight));
-    } else {
-        FUZZ_CHECK(left.isEmpty());
-        FUZZ_CHECK(error != ConvertError::None);
-    }
-    for (const QString& name : left) out.remove(name);
-    QFile::remove(input);
+    ConvertAndCheck(input, output);
     return 0;
 }

@@ -7,7 +7,7 @@
 
 #include "app/long_options.h"
 #include "settings/settings.h"
-#include "tests/unit/app/settings_snapshot.h"
+#include "tests/unit/settings_snapshot.h"
 
 namespace {
 

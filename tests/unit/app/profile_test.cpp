@@ -6,7 +6,7 @@
 #include "app/long_options.h"
 #include "app/profile.h"
 #include "settings/settings.h"
-#include "tests/unit/app/settings_snapshot.h"
+#include "tests/unit/settings_snapshot.h"
 
 namespace {
 

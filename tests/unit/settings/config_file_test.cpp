@@ -9,6 +9,7 @@
 #include "platform/desktop.h"
 #include "settings/config_file.h"
 #include "settings/settings.h"
+#include "tests/unit/settings_snapshot.h"
 
 namespace {
 
@@ -69,23 +70,6 @@ void SetDistinctValue(const SettingField& f, int index) {
             *static_cast<QString*>(f.value) = QStringLiteral("t\u00E9%1").arg(index);
             break;
     }
-}
-
-QString FieldText(const SettingField& f) {
-    switch (f.type) {
-        case SettingType::Flag:
-        case SettingType::Code:
-        case SettingType::Byte:
-            return QString::number(*static_cast<const int8_t*>(f.value));
-        case SettingType::Int:
-        case SettingType::Date:
-            return QString::number(*static_cast<const int32_t*>(f.value));
-        case SettingType::Float:
-            return QString::number(*static_cast<const float*>(f.value), 'f', 6);
-        case SettingType::Text:
-            return *static_cast<const QString*>(f.value);
-    }
-    return QString();
 }
 
 }  // namespace
@@ -245,7 +229,7 @@ TEST(LoadConfig, EveryWrittenKeyRoundTrips) {
     for (int i = 0; i < count; ++i) SetDistinctValue(fields[i], i);
     ConversionSettings.general.saveWindowPosition = 1;
     QStringList saved;
-    for (int i = 0; i < count; ++i) saved << FieldText(fields[i]);
+    for (int i = 0; i < count; ++i) saved << SettingText(fields[i]);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("config.ini"));
@@ -253,7 +237,7 @@ TEST(LoadConfig, EveryWrittenKeyRoundTrips) {
     LoadDefaultSettings(true);
     QStringList defaults;
     LoadDefaultSettings(false);
-    for (int i = 0; i < count; ++i) defaults << FieldText(fields[i]);
+    for (int i = 0; i < count; ++i) defaults << SettingText(fields[i]);
     LoadDefaultSettings(true);
     ASSERT_TRUE(LoadConfigFrom(path));
 
@@ -261,11 +245,11 @@ TEST(LoadConfig, EveryWrittenKeyRoundTrips) {
         const SettingField& f = fields[i];
         SCOPED_TRACE(QStringLiteral("%1/%2").arg(QLatin1String(f.group), QLatin1String(f.key)).toStdString());
         if (std::strcmp(f.key, "CFG") == 0)
-            EXPECT_EQ(FieldText(f), QStringLiteral("18"));
+            EXPECT_EQ(SettingText(f), QStringLiteral("18"));
         else if (std::strcmp(f.key, "Update Date") == 0 || std::strcmp(f.key, "Custom Timestamp") == 0 || IsWritten(f))
-            EXPECT_EQ(FieldText(f), saved[i]);
+            EXPECT_EQ(SettingText(f), saved[i]);
         else
-            EXPECT_EQ(FieldText(f), defaults[i]);  // not in the file: the default
+            EXPECT_EQ(SettingText(f), defaults[i]);  // not in the file: the default
     }
 }
 
